@@ -1,0 +1,104 @@
+// A small RAII layer over SQLite's C API: a database connection and a
+// prepared statement that close themselves. No exceptions: every operation
+// returns true or false (or SQLite's result code) and the connection keeps the
+// last error message. Statements are meant to be prepared once and reused
+// (reset() between runs), which is where SQLite's cost per call goes.
+#ifndef INKSTAMP_SQLITE_SQLITE_DB_H_
+#define INKSTAMP_SQLITE_SQLITE_DB_H_
+
+#include <stdint.h>
+
+#include <string>
+#include <string_view>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace sqlite {
+
+class Statement;
+
+class Database {
+ public:
+  enum class Mode { kReadWrite, kCreate };
+
+  Database() = default;
+  ~Database();
+  Database(Database&& other) noexcept;
+  Database& operator=(Database&& other) noexcept;
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  // Opens `path`. kReadWrite never creates a file; kCreate does. A
+  // busyTimeoutMs > 0 makes a locked database be waited for, not refused.
+  bool open(const std::string& path, Mode mode, int busyTimeoutMs);
+  void close();
+  bool isOpen() const { return db_ != nullptr; }
+
+  // Runs one or more statements that return no rows.
+  bool exec(const char* sql);
+  // Runs a statement that returns one integer (e.g. a PRAGMA); false if it
+  // failed or returned no row.
+  bool queryInt(const char* sql, int64_t* value);
+
+  int64_t changes() const;
+  int64_t lastInsertRowid() const;
+  // SQLite's extended code and message of the last failure.
+  int errorCode() const;
+  const char* errorMessage() const;
+
+  sqlite3* handle() const { return db_; }
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
+class Statement {
+ public:
+  Statement() = default;
+  ~Statement();
+  Statement(Statement&& other) noexcept;
+  Statement& operator=(Statement&& other) noexcept;
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+  bool prepare(const Database& db, const char* sql);
+  bool isPrepared() const { return stmt_ != nullptr; }
+
+  // Bind parameters by 1-based index.
+  bool bindInt(int index, int64_t value);
+  bool bindNull(int index);
+  bool bindText(int index, std::string_view text);
+
+  // Advances: SQLITE_ROW, SQLITE_DONE or an error code.
+  int step();
+  // Steps a statement that returns no rows; true on SQLITE_DONE.
+  bool run();
+  // Clears the run and the bindings for the next use.
+  void reset();
+
+  int64_t columnInt(int column) const;
+  bool columnIsNull(int column) const;
+  // A column's text, valid until the next step() or reset(); "" for NULL.
+  std::string_view columnText(int column) const;
+
+ private:
+  sqlite3_stmt* stmt_ = nullptr;
+};
+
+// Resets a statement when it leaves scope, so that a reused statement never
+// keeps a read transaction open after its last use.
+class ResetGuard {
+ public:
+  explicit ResetGuard(Statement& statement) : statement_(statement) {}
+  ~ResetGuard() { statement_.reset(); }
+  ResetGuard(const ResetGuard&) = delete;
+  ResetGuard& operator=(const ResetGuard&) = delete;
+
+ private:
+  Statement& statement_;
+};
+
+}  // namespace sqlite
+
+#endif  // INKSTAMP_SQLITE_SQLITE_DB_H_
