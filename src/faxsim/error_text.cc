@@ -1,0 +1,73 @@
+#include "faxsim/error_text.h"
+
+#include <sqlite3.h>
+#include <string.h>
+
+#include "faxsim/store.h"
+#include "sqlite/sqlite_db.h"
+
+namespace faxsim {
+
+const char* builtinErrorText(int32_t code) {
+  switch (code) {
+    case kNoError:
+      return "No error";
+    case kInvalidHandle:
+      return "Invalid handle";
+    case kServerNotFound:
+      return "Server not found";
+    case kStoreUnavailable:
+      return "Fax store unavailable";
+    case kUserNotFound:
+      return "User not found";
+    case kFaxNotFound:
+      return "Fax not found";
+    case kInvalidMarkCode:
+      return "Invalid mark code";
+    case kEndOfList:
+      return "End of list";
+    case kReleaseTooOld:
+      return "Server release too old";
+    case kInvalidArgument:
+      return "Invalid argument";
+  }
+  return nullptr;
+}
+
+namespace {
+
+// The store's text for `code`, if it can be read and has one. Error texts are
+// asked for without a server handle (typically after a failed connection), so
+// this opens the store on its own for the one look-up.
+bool storeErrorText(int32_t code, std::string* text) {
+  sqlite::Database db;
+  if (!openStoreForLookup(&db))
+    return false;
+  sqlite::Statement statement;
+  if (!statement.prepare(db, "SELECT text FROM error_texts WHERE code = ?1") ||
+      !statement.bindInt(1, code) || statement.step() != SQLITE_ROW || statement.columnIsNull(0))
+    return false;
+  *text = statement.columnText(0);
+  return true;
+}
+
+}  // namespace
+
+std::string errorText(int32_t code) {
+  std::string text;
+  if (storeErrorText(code, &text))
+    return text;
+  if (const char* builtin = builtinErrorText(code))
+    return builtin;
+  return "Unknown error " + std::to_string(code);
+}
+
+void copyErrorText(std::string_view text, char* buffer, int32_t size) {
+  if (buffer == nullptr || size <= 0)
+    return;
+  size_t length = text.size() < static_cast<size_t>(size) ? text.size() : size - 1;
+  memcpy(buffer, text.data(), length);
+  buffer[length] = '\0';
+}
+
+}  // namespace faxsim

@@ -1,0 +1,40 @@
+// Error codes of the simulated client library and their texts. A store may
+// override any text through its error_texts table.
+#ifndef INKSTAMP_FAXSIM_ERROR_TEXT_H_
+#define INKSTAMP_FAXSIM_ERROR_TEXT_H_
+
+#include <stdint.h>
+
+#include <string>
+#include <string_view>
+
+namespace faxsim {
+
+enum ErrorCode : int32_t {
+  kNoError = 0,
+  kInvalidHandle = 1,
+  kServerNotFound = 2,
+  kStoreUnavailable = 3,
+  kUserNotFound = 4,
+  kFaxNotFound = 5,
+  kInvalidMarkCode = 6,
+  kEndOfList = 7,
+  kReleaseTooOld = 8,
+  kInvalidArgument = 9,
+};
+
+// The library's own text for `code`, or nullptr when it has none.
+const char* builtinErrorText(int32_t code);
+
+// The text a caller sees for `code`: the store's error_texts row when the
+// store can be read and has one, else the built-in text, else
+// "Unknown error N".
+std::string errorText(int32_t code);
+
+// Copies `text` into a caller's buffer of `size` bytes, cut to size - 1 bytes
+// and always terminated. A size of 0 or less writes nothing.
+void copyErrorText(std::string_view text, char* buffer, int32_t size);
+
+}  // namespace faxsim
+
+#endif  // INKSTAMP_FAXSIM_ERROR_TEXT_H_

@@ -1,0 +1,28 @@
+// The pause that the program takes between connection tries. Windows has
+// the kernel's Sleep; on POSIX the simulator library exports a Sleep of its
+// own that scales every pause by FAXSIM_SLEEP_SCALE, so that tests need not
+// wait out real pauses.
+#ifndef INKSTAMP_FAXSIM_PAUSE_H_
+#define INKSTAMP_FAXSIM_PAUSE_H_
+
+#include <stdint.h>
+
+#include "faxclient/faxclient.h"
+
+namespace faxsim {
+
+// The factor in FAXSIM_SLEEP_SCALE's text: a non-negative decimal number
+// such as "0", "2" or "0.25". Unset, empty or anything else gives 1.
+double parsePauseScale(const char* text);
+
+// How long a pause of `milliseconds` lasts under `scale`, in milliseconds,
+// bounded so that no scale can overflow a clock's duration.
+double scaledPauseMs(uint32_t milliseconds, double scale);
+
+}  // namespace faxsim
+
+#ifndef _WIN32
+extern "C" RFAX_EXPORT void Sleep(uint32_t milliseconds);
+#endif
+
+#endif  // INKSTAMP_FAXSIM_PAUSE_H_

@@ -1,0 +1,19 @@
+// The POSIX stand-in for the Windows kernel's Sleep, exported by the
+// simulator library with C linkage.
+#include <stdlib.h>
+
+#include <chrono>
+#include <thread>
+
+#include "faxsim/pause.h"
+#include "faxsim/trace.h"
+
+extern "C" void Sleep(uint32_t milliseconds) {
+  // Traced before the pause, so that the trace shows it even if the process
+  // is stopped during it.
+  faxsim::Trace("Sleep").number(milliseconds).end();
+  double scale = faxsim::parsePauseScale(getenv("FAXSIM_SLEEP_SCALE"));
+  double pause = faxsim::scaledPauseMs(milliseconds, scale);
+  if (pause > 0)
+    std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(pause));
+}

@@ -1,0 +1,228 @@
+#include "faxsim/store.h"
+
+#include <sqlite3.h>
+#include <stdlib.h>
+
+#include <string_view>
+#include <vector>
+
+#include "faxsim/store_path.h"
+#include "faxsim/store_schema.h"
+
+namespace faxsim {
+
+namespace {
+
+// Columns compared without regard to case carry an explicit COLLATE NOCASE,
+// and the main folder an explicit COLLATE BINARY, so that the comparisons
+// hold in a store whose columns were declared without collations. On a
+// store of our own the NOCASE columns still use their indexes.
+constexpr const char* kFindServer =
+    "SELECT host, description, release, tz_state, bias, standard_bias, daylight_bias"
+    " FROM servers WHERE host = ?1 COLLATE NOCASE LIMIT 1";
+// Should a store hold two users whose IDs differ only in case, the one
+// spelled exactly as asked wins.
+constexpr const char* kFindUser =
+    "SELECT user_id, qualifier, name FROM users"
+    " WHERE host = ?1 COLLATE NOCASE AND user_id = ?2 COLLATE NOCASE"
+    " ORDER BY user_id = ?2 COLLATE BINARY DESC LIMIT 1";
+constexpr const char* kFindFax =
+    "SELECT fax_id, owner, folder, received, date, pages, error_code,"
+    " viewed, printed, body_printed, approved, held, user1, user2"
+    " FROM faxes WHERE handle = ?1 AND host = ?2 COLLATE NOCASE";
+constexpr const char* kCountMainFolder =
+    "SELECT count(*) FROM faxes WHERE host = ?1 COLLATE NOCASE AND owner = ?2 COLLATE NOCASE"
+    " AND folder = 'main' COLLATE BINARY";
+constexpr const char* kListMainFolder =
+    "SELECT handle, received, viewed, date, pages, error_code, fax_id FROM faxes"
+    " WHERE host = ?1 COLLATE NOCASE AND owner = ?2 COLLATE NOCASE"
+    " AND folder = 'main' COLLATE BINARY ORDER BY handle";
+constexpr const char* kCountAllFolders =
+    "SELECT count(*) FROM faxes WHERE host = ?1 COLLATE NOCASE AND owner = ?2 COLLATE NOCASE";
+constexpr const char* kListAllFolders =
+    "SELECT handle, received, viewed, date, pages, error_code, fax_id FROM faxes"
+    " WHERE host = ?1 COLLATE NOCASE AND owner = ?2 COLLATE NOCASE ORDER BY handle";
+// ?3 (target) and ?4 (mark code) are NULL for operations that have none, so
+// that a row setting either never matches them. A row whose error code is 0
+// would make a failing call report success, so it never fires.
+constexpr const char* kFindFault =
+    "SELECT rowid, error_code, remaining FROM faults"
+    " WHERE host = ?1 COLLATE NOCASE AND operation = ?2"
+    " AND (target IS NULL OR target = ?3 COLLATE BINARY)"
+    " AND (mark_code IS NULL OR mark_code = ?4)"
+    " AND error_code <> 0 AND (remaining IS NULL OR remaining > 0)"
+    " ORDER BY rowid LIMIT 1";
+constexpr const char* kCountDownFault =
+    "UPDATE faults SET remaining = remaining - 1 WHERE rowid = ?1";
+constexpr const char* kAnyElementFault =
+    "SELECT 1 FROM faults WHERE host = ?1 COLLATE NOCASE AND operation = 'element'"
+    " AND mark_code IS NULL AND error_code <> 0 AND (remaining IS NULL OR remaining > 0)"
+    " LIMIT 1";
+
+// The UPDATE of each mark code; nullptr where the code is no mark.
+constexpr int kMarkCodeCount = 14;
+constexpr const char* kMarkSql[kMarkCodeCount] = {
+    "UPDATE faxes SET viewed = 1 WHERE handle = ?1",
+    "UPDATE faxes SET viewed = 0 WHERE handle = ?1",
+    nullptr,
+    "UPDATE faxes SET printed = 1 WHERE handle = ?1",
+    "UPDATE faxes SET printed = 0, body_printed = 0 WHERE handle = ?1",
+    "UPDATE faxes SET held = 0 WHERE handle = ?1",
+    "UPDATE faxes SET held = 1 WHERE handle = ?1",
+    "UPDATE faxes SET body_printed = 1 WHERE handle = ?1",
+    "UPDATE faxes SET approved = 1 WHERE handle = ?1",
+    "UPDATE faxes SET approved = 0 WHERE handle = ?1",
+    "UPDATE faxes SET user1 = 1 WHERE handle = ?1",
+    "UPDATE faxes SET user1 = 0 WHERE handle = ?1",
+    "UPDATE faxes SET user2 = 1 WHERE handle = ?1",
+    "UPDATE faxes SET user2 = 0 WHERE handle = ?1",
+};
+
+bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size())
+    return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    unsigned char x = a[i], y = b[i];
+    if (x >= 'A' && x <= 'Z')
+      x += 'a' - 'A';
+    if (y >= 'A' && y <= 'Z')
+      y += 'a' - 'A';
+    if (x != y)
+      return false;
+  }
+  return true;
+}
+
+bool prepareAll(const sqlite::Database& db, StoreStatements* s) {
+  return s->beginRead.prepare(db, "BEGIN") && s->beginWrite.prepare(db, "BEGIN IMMEDIATE") &&
+         s->commit.prepare(db, "COMMIT") && s->rollback.prepare(db, "ROLLBACK") &&
+         s->findServer.prepare(db, kFindServer) && s->findUser.prepare(db, kFindUser) &&
+         s->findFax.prepare(db, kFindFax) && s->countMainFolder.prepare(db, kCountMainFolder) &&
+         s->listMainFolder.prepare(db, kListMainFolder) &&
+         s->countAllFolders.prepare(db, kCountAllFolders) &&
+         s->listAllFolders.prepare(db, kListAllFolders) && s->findFault.prepare(db, kFindFault) &&
+         s->countDownFault.prepare(db, kCountDownFault) &&
+         s->anyElementFault.prepare(db, kAnyElementFault);
+}
+
+bool hasStoreVersion(sqlite::Database& db) {
+  int64_t version = 0;
+  return db.queryInt("PRAGMA user_version", &version) && version == kStoreVersion;
+}
+
+}  // namespace
+
+bool Store::open(const std::string& path) {
+  sql_.reset();
+  marks_.reset();
+  // kReadWrite never creates the file. Everything up to isFaxsimStore() only
+  // reads, so a foreign file is left untouched.
+  if (path.empty() || !db_.open(path, sqlite::Database::Mode::kReadWrite, kBusyTimeoutMs) ||
+      !isFaxsimStore()) {
+    db_.close();
+    return false;
+  }
+  useWriteAheadLog();
+  // With the write-ahead log, NORMAL still keeps every commit through a
+  // crash of the process; only a power loss may drop the last ones.
+  db_.exec("PRAGMA synchronous = NORMAL");
+  sql_ = std::make_unique<StoreStatements>();
+  marks_ = std::make_unique<sqlite::Statement[]>(kMarkCodeCount);
+  if (!prepareAll(db_, sql_.get())) {
+    sql_.reset();
+    db_.close();
+    return false;
+  }
+  return true;
+}
+
+bool Store::isFaxsimStore() {
+  if (!hasStoreVersion(db_))
+    return false;
+  for (size_t i = 0; i < kRequiredTableCount; ++i) {
+    if (!hasColumns(kRequiredTables[i].name, kRequiredTables[i].columns))
+      return false;
+  }
+  return true;
+}
+
+bool Store::hasColumns(const char* table, const char* const* columns) {
+  sqlite::Statement info;
+  if (!info.prepare(db_, "SELECT name FROM pragma_table_info(?1)") || !info.bindText(1, table))
+    return false;
+  std::vector<std::string> found;
+  int rc;
+  while ((rc = info.step()) == SQLITE_ROW)
+    found.emplace_back(info.columnText(0));
+  if (rc != SQLITE_DONE)
+    return false;
+  for (const char* const* column = columns; *column != nullptr; ++column) {
+    bool present = false;
+    for (size_t i = 0; i < found.size() && !present; ++i)
+      present = sameNameIgnoringCase(found[i], *column);
+    if (!present)
+      return false;
+  }
+  return true;
+}
+
+void Store::useWriteAheadLog() {
+  sqlite::Statement mode;
+  if (mode.prepare(db_, "PRAGMA journal_mode") && mode.step() == SQLITE_ROW &&
+      sameNameIgnoringCase(mode.columnText(0), "wal"))
+    return;
+  mode.reset();
+  // Fails on a read-only file or while another process holds the store;
+  // either way the store still serves, only with less concurrency.
+  db_.exec("PRAGMA journal_mode = WAL");
+}
+
+bool Store::isMarkCode(uint16_t code) {
+  return code < kMarkCodeCount && kMarkSql[code] != nullptr;
+}
+
+sqlite::Statement* Store::markStatement(uint16_t code) {
+  if (!isMarkCode(code) || !marks_)
+    return nullptr;
+  sqlite::Statement& statement = marks_[code];
+  if (!statement.isPrepared() && !statement.prepare(db_, kMarkSql[code]))
+    return nullptr;
+  return &statement;
+}
+
+Transaction::~Transaction() {
+  if (open_)
+    store_.sql().rollback.run();
+}
+
+bool Transaction::beginRead() {
+  open_ = store_.sql().beginRead.run();
+  return open_;
+}
+
+bool Transaction::beginWrite() {
+  open_ = store_.sql().beginWrite.run();
+  return open_;
+}
+
+bool Transaction::commit() {
+  if (!open_ || !store_.sql().commit.run())
+    return false;
+  open_ = false;
+  return true;
+}
+
+bool openStoreForLookup(sqlite::Database* db) {
+  std::string path = storePathFromEnvironment();
+  return !path.empty() && db->open(path, sqlite::Database::Mode::kReadWrite, kBusyTimeoutMs) &&
+         hasStoreVersion(*db);
+}
+
+std::string storePathFromEnvironment() {
+  const char* store = getenv("FAXSIM_STORE");
+  if (store != nullptr && *store != '\0')
+    return store;
+  return defaultStorePath();
+}
+
+}  // namespace faxsim

@@ -1,0 +1,81 @@
+// One connection to a faxsim store: opening it without ever creating or
+// altering it, checking that the file really is a store, and the statements
+// that the library's calls run, prepared once per connection and reused.
+#ifndef INKSTAMP_FAXSIM_STORE_H_
+#define INKSTAMP_FAXSIM_STORE_H_
+
+#include <stdint.h>
+
+#include <memory>
+#include <string>
+
+#include "sqlite/sqlite_db.h"
+
+namespace faxsim {
+
+// A busy store is waited for this long before a call gives up with code 3.
+constexpr int kBusyTimeoutMs = 10000;
+
+// Every statement of the library but the marks; see store.cc for the SQL
+// and the meaning of their parameters and columns.
+struct StoreStatements {
+  sqlite::Statement beginRead, beginWrite, commit, rollback;
+  sqlite::Statement findServer, findUser, findFax;
+  sqlite::Statement countMainFolder, listMainFolder, countAllFolders, listAllFolders;
+  sqlite::Statement findFault, countDownFault, anyElementFault;
+};
+
+class Store {
+ public:
+  // Opens the store at `path`. false when the file is missing, unreadable,
+  // locked past the busy timeout, or not a faxsim store; the file is then
+  // left exactly as it was.
+  bool open(const std::string& path);
+  bool isOpen() const { return db_.isOpen(); }
+
+  StoreStatements& sql() { return *sql_; }
+
+  // Codes 0, 1 and 3 to 13 set or clear a mark.
+  static bool isMarkCode(uint16_t code);
+  // The UPDATE that applies mark `code` to the fax in parameter 1, prepared
+  // on first use; nullptr when `code` is no mark or the statement can't be
+  // prepared.
+  sqlite::Statement* markStatement(uint16_t code);
+
+ private:
+  bool isFaxsimStore();
+  bool hasColumns(const char* table, const char* const* columns);
+  void useWriteAheadLog();
+
+  sqlite::Database db_;
+  std::unique_ptr<StoreStatements> sql_;
+  std::unique_ptr<sqlite::Statement[]> marks_;
+};
+
+// A transaction on a store that rolls back when it leaves scope uncommitted.
+// Writes begin IMMEDIATE: taking the write lock up front means a
+// read-then-write never meets a lock it can't wait for.
+class Transaction {
+ public:
+  explicit Transaction(Store& store) : store_(store) {}
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+  bool beginRead();
+  bool beginWrite();
+  bool commit();
+
+ private:
+  Store& store_;
+  bool open_ = false;
+};
+
+// Opens the store that the environment names for a single look-up outside
+// any server session (error texts, the API version). false when there is no
+// readable store of our version there.
+bool openStoreForLookup(sqlite::Database* db);
+
+}  // namespace faxsim
+
+#endif  // INKSTAMP_FAXSIM_STORE_H_
