@@ -1,0 +1,231 @@
+// The commands that add rows: servers, users, single faxes and faxes in bulk.
+// Each checks every value before it writes, and writes in one transaction
+// that also holds the checks against the store.
+#include <sqlite3.h>
+
+#include "faxsimtool/command.h"
+#include "faxsimtool/dates.h"
+#include "faxsimtool/exit_status.h"
+#include "faxsimtool/fax_generator.h"
+#include "faxsimtool/lookup.h"
+#include "faxsimtool/store.h"
+
+namespace faxsimtool {
+
+namespace {
+
+// The widths the simulator's records give these texts.
+constexpr size_t kMaxUserIdBytes = 21;
+constexpr size_t kMaxQualifierBytes = 25;
+constexpr size_t kMaxFaxIdBytes = 83;
+
+constexpr int64_t kMaxHandle = 4294967295;
+
+struct FaxMark {
+  const char* option;
+  const char* column;
+};
+
+const FaxMark kFaxMarks[] = {
+    {"--viewed", "viewed"},     {"--printed", "printed"}, {"--body-printed", "body_printed"},
+    {"--approved", "approved"}, {"--held", "held"},       {"--user1", "user1"},
+    {"--user2", "user2"},
+};
+
+}  // namespace
+
+int runAddServer(const Context& ctx) {
+  std::string_view host = ctx.arg(0);
+  int64_t release = 0x620, tzState = 0, bias = 0, standardBias = 0, daylightBias = 0;
+  std::string description;
+  if (!ctx.checkLength(host, "the host name", SIZE_MAX, false) ||
+      !ctx.intOption("--release", 0, 0xFFFF, &release) ||
+      !ctx.intOption("--tz-state", INT16_MIN, INT16_MAX, &tzState) ||
+      !ctx.intOption("--bias", INT32_MIN, INT32_MAX, &bias) ||
+      !ctx.intOption("--standard-bias", INT32_MIN, INT32_MAX, &standardBias) ||
+      !ctx.intOption("--daylight-bias", INT32_MIN, INT32_MAX, &daylightBias) ||
+      !ctx.textOption("--description", &description))
+    return kExitUsage;
+
+  sqlite::Database db;
+  if (!ctx.openStore(&db))
+    return kExitFailure;
+  Transaction transaction(db);
+  if (!transaction.begin())
+    return ctx.fail(storeError(db));
+  std::string existing;
+  int found = findServer(db, host, &existing);
+  if (found < 0)
+    return ctx.fail(storeError(db));
+  if (found > 0)
+    return ctx.fail("server " + quoted(host) + " already exists (as " + existing + ")");
+  sqlite::Statement insert;
+  if (!insert.prepare(db,
+                      "INSERT INTO servers (host, description, release, tz_state, bias,"
+                      " standard_bias, daylight_bias) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"))
+    return ctx.fail(storeError(db));
+  insert.bindText(1, host);
+  insert.bindText(2, description);
+  insert.bindInt(3, release);
+  insert.bindInt(4, tzState);
+  insert.bindInt(5, bias);
+  insert.bindInt(6, standardBias);
+  insert.bindInt(7, daylightBias);
+  if (!insert.run() || !transaction.commit())
+    return ctx.fail(storeError(db));
+  fprintf(ctx.out, "Added server %.*s\n", static_cast<int>(host.size()), host.data());
+  return kExitOk;
+}
+
+int runAddUser(const Context& ctx) {
+  std::string_view userId = ctx.arg(1);
+  std::string qualifier, name;
+  ctx.textOption("--qualifier", &qualifier);
+  ctx.textOption("--name", &name);
+  if (!ctx.checkLength(userId, "the user ID", kMaxUserIdBytes, false) ||
+      !ctx.checkLength(qualifier, "the qualifier", kMaxQualifierBytes, true))
+    return kExitUsage;
+
+  sqlite::Database db;
+  if (!ctx.openStore(&db))
+    return kExitFailure;
+  Transaction transaction(db);
+  if (!transaction.begin())
+    return ctx.fail(storeError(db));
+  std::string host, existing;
+  int status = requireServer(ctx, db, ctx.arg(0), &host);
+  if (status != kExitOk)
+    return status;
+  int found = findUser(db, host, userId, &existing);
+  if (found < 0)
+    return ctx.fail(storeError(db));
+  if (found > 0)
+    return ctx.fail("user " + quoted(userId) + " already exists on server " + host + " (as " +
+                    existing + ")");
+  sqlite::Statement insert;
+  if (!insert.prepare(db,
+                      "INSERT INTO users (host, user_id, qualifier, name) VALUES (?1, ?2, ?3, ?4)"))
+    return ctx.fail(storeError(db));
+  insert.bindText(1, host);
+  insert.bindText(2, userId);
+  insert.bindText(3, qualifier);
+  insert.bindText(4, name);
+  if (!insert.run() || !transaction.commit())
+    return ctx.fail(storeError(db));
+  fprintf(ctx.out, "Added user %.*s on server %s\n", static_cast<int>(userId.size()), userId.data(),
+          host.c_str());
+  return kExitOk;
+}
+
+int runAddFax(const Context& ctx) {
+  std::string_view faxId = ctx.arg(2);
+  int64_t handle = 0, date = 0, pages = 1, errorCode = 0;
+  std::string folder = "main";
+  ctx.textOption("--folder", &folder);
+  if (!ctx.checkLength(faxId, "the fax ID", kMaxFaxIdBytes, true) ||
+      !ctx.checkLength(folder, "the folder", SIZE_MAX, false) ||
+      !ctx.intOption("--handle", 1, kMaxHandle, &handle) || !ctx.dateOption("--date", &date) ||
+      !ctx.intOption("--pages", INT16_MIN, INT16_MAX, &pages) ||
+      !ctx.intOption("--error-code", 0, UINT16_MAX, &errorCode))
+    return kExitUsage;
+  if (ctx.args.has("--sent") && ctx.args.has("--received"))
+    return ctx.usage("--sent and --received exclude each other");
+
+  sqlite::Database db;
+  if (!ctx.openStore(&db))
+    return kExitFailure;
+  Transaction transaction(db);
+  if (!transaction.begin())
+    return ctx.fail(storeError(db));
+  std::string host, owner;
+  int status = requireUser(ctx, db, ctx.arg(0), ctx.arg(1), &host, &owner);
+  if (status != kExitOk)
+    return status;
+  if (handle != 0) {
+    int64_t taken = 0;
+    sqlite::Statement find;
+    if (!find.prepare(db, "SELECT count(*) FROM faxes WHERE handle = ?1") ||
+        !find.bindInt(1, handle) || find.step() != SQLITE_ROW)
+      return ctx.fail(storeError(db));
+    taken = find.columnInt(0);
+    if (taken != 0)
+      return ctx.fail("fax handle " + std::to_string(handle) + " is already taken");
+  } else {
+    int64_t highest = maxFaxHandle(db);
+    if (highest < 0)
+      return ctx.fail(storeError(db));
+    if (highest >= kMaxHandle)
+      return ctx.fail("no handle is free above " + std::to_string(highest) +
+                      "; give one with --handle");
+    handle = highest + 1;
+  }
+
+  sqlite::Statement insert;
+  if (!insert.prepare(db,
+                      "INSERT INTO faxes (handle, host, owner, fax_id, folder, received, date,"
+                      " pages, error_code, viewed, printed, body_printed, approved, held, user1,"
+                      " user2) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13,"
+                      " ?14, ?15, ?16)"))
+    return ctx.fail(storeError(db));
+  insert.bindInt(1, handle);
+  insert.bindText(2, host);
+  insert.bindText(3, owner);
+  insert.bindText(4, faxId);
+  insert.bindText(5, folder);
+  insert.bindInt(6, ctx.args.has("--sent") ? 0 : 1);
+  insert.bindInt(7, date);
+  insert.bindInt(8, pages);
+  insert.bindInt(9, errorCode);
+  int index = 10;
+  for (const FaxMark& mark : kFaxMarks)
+    insert.bindInt(index++, ctx.args.has(mark.option) ? 1 : 0);
+  if (!insert.run() || !transaction.commit())
+    return ctx.fail(storeError(db));
+  fprintf(ctx.out, "Added fax %lld for %s on server %s\n", static_cast<long long>(handle),
+          owner.c_str(), host.c_str());
+  return kExitOk;
+}
+
+int runGenerate(const Context& ctx) {
+  GeneratorSettings settings;
+  int64_t count = 0, seed = 1, days = 365;
+  settings.start = daysFromCivil(2008, 1, 1) * 86400;
+  if (!ctx.intArg(2, "COUNT", 1, kMaxHandle, &count) ||
+      !ctx.intOption("--seed", 0, INT64_MAX, &seed) ||
+      !ctx.dateOption("--start", &settings.start) || !ctx.intOption("--days", 1, 36500, &days))
+    return kExitUsage;
+  settings.count = count;
+  settings.seed = static_cast<uint64_t>(seed);
+  settings.spanSeconds = days * 86400;
+  if (settings.start + settings.spanSeconds - 1 > INT32_MAX)
+    return ctx.usage("--start and --days: the dates would run past 2038-01-19 03:14:07");
+
+  sqlite::Database db;
+  if (!ctx.openStore(&db))
+    return kExitFailure;
+  Transaction transaction(db);
+  if (!transaction.begin())
+    return ctx.fail(storeError(db));
+  int status = requireUser(ctx, db, ctx.arg(0), ctx.arg(1), &settings.host, &settings.owner);
+  if (status != kExitOk)
+    return status;
+  int64_t highest = maxFaxHandle(db);
+  if (highest < 0)
+    return ctx.fail(storeError(db));
+  if (count > kMaxHandle - highest)
+    return ctx.fail("only " + std::to_string(kMaxHandle - highest) +
+                    " handles are free above the highest, " + std::to_string(highest));
+  settings.firstHandle = highest + 1;
+  std::string error;
+  if (!generateFaxes(db, settings, &error))
+    return ctx.fail(error);
+  if (!transaction.commit())
+    return ctx.fail(storeError(db));
+  fprintf(ctx.out, "Generated %lld faxes for %s on server %s (handles %lld to %lld)\n",
+          static_cast<long long>(count), settings.owner.c_str(), settings.host.c_str(),
+          static_cast<long long>(settings.firstHandle),
+          static_cast<long long>(settings.firstHandle + count - 1));
+  return kExitOk;
+}
+
+}  // namespace faxsimtool

@@ -1,0 +1,203 @@
+// The command table: every faxsim command with its arguments, options and
+// help. The help output and the argument checks are both made from it, so a
+// command's documentation can't drift from what it accepts.
+#include "faxsimtool/command.h"
+
+namespace faxsimtool {
+
+namespace {
+
+const OptionSpec kGlobalOptions[] = {
+    {"--store", "PATH", "The store to work on (default: $FAXSIM_STORE, else the per-user store)."},
+    {"--help", nullptr, "Show help (for the command, when one is given) and exit."},
+};
+
+const OptionSpec kForceOptions[] = {
+    {"--force", nullptr, "Replace an existing store (its contents are lost)."},
+};
+
+const OptionSpec kServerOptions[] = {
+    {"--description", "TEXT", "What the server calls itself (default: empty)."},
+    {"--release", "N",
+     "The server's release, 0 to 0xFFFF, major version in the high byte "
+     "(default: 0x620, release 6.20; the program needs 0x520)."},
+    {"--tz-state", "N",
+     "Time-zone state: 2 standard time, 3 daylight time, other values no "
+     "offset (default: 0)."},
+    {"--bias", "N", "Minutes to add to local time to get UTC (default: 0)."},
+    {"--standard-bias", "N", "Minutes added to --bias in standard time (default: 0)."},
+    {"--daylight-bias", "N", "Minutes added to --bias in daylight time (default: 0)."},
+};
+
+const OptionSpec kUserOptions[] = {
+    {"--qualifier", "TEXT", "The user's qualifier, at most 25 bytes (default: empty)."},
+    {"--name", "TEXT", "The user's full name (default: empty)."},
+};
+
+const OptionSpec kFaxOptions[] = {
+    {"--handle", "N", "The fax handle, 1 to 4294967295 (default: one above the highest)."},
+    {"--folder", "NAME",
+     "The folder (default: main). Only \"main\", in lower case, is the main "
+     "folder."},
+    {"--received", nullptr, "A received fax (the default)."},
+    {"--sent", nullptr, "A sent fax."},
+    {"--date", "WHEN",
+     "YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS] or seconds since 1970, in UTC "
+     "(default: 0, 1970-01-01 00:00)."},
+    {"--pages", "N", "The page count, -32768 to 32767 (default: 1)."},
+    {"--error-code", "N", "The fax's error code, 0 to 65535 (default: 0, no error)."},
+    {"--viewed", nullptr, "Mark it viewed."},
+    {"--printed", nullptr, "Mark it printed."},
+    {"--body-printed", nullptr, "Mark its body printed."},
+    {"--approved", nullptr, "Mark it approved."},
+    {"--held", nullptr, "Hold it for preview."},
+    {"--user1", nullptr, "Set its user-1 tag."},
+    {"--user2", nullptr, "Set its user-2 tag."},
+};
+
+const OptionSpec kGenerateOptions[] = {
+    {"--seed", "N",
+     "Seed of the random choices; the same seed gives the same faxes "
+     "(default: 1)."},
+    {"--start", "WHEN", "The earliest date, as for add-fax --date (default: 2008-01-01)."},
+    {"--days", "N", "Spread the dates over this many days, 1 to 36500 (default: 365)."},
+};
+
+const OptionSpec kFaultOptions[] = {
+    {"--target", "TEXT",
+     "element: the 0-based index of the failing element request; load_fax "
+     "and mark: the fax ID (exact, case included). Default: any."},
+    {"--mark-code", "N", "mark only: the mark code the fault applies to (default: any)."},
+    {"--count", "N", "Fire on the next N matching calls only (default: every time)."},
+};
+
+const CommandSpec kCommands[] = {
+    {"create", "", "Create an empty store.",
+     "Creates the store file and any missing directories above it, with every table and "
+     "nothing in them. An existing file is kept unless --force is given.",
+     0, 0, kForceOptions, runCreate},
+    {"demo", "", "Create a store holding the demo servers, users and faxes.",
+     "Server faxsrv (release 9.40, US Eastern time) has users ALICE, BOB and CAROL; server "
+     "oldfax (release 5.10, too old for the program) has DAVE. ALICE and BOB own faxes in "
+     "folders main, Main, Archive and Pending, received and sent, with unique IDs "
+     "(APP0438B2C87FE62B9) and file-name IDs (B000409E2), dates in November and December "
+     "2008, error codes and marks. An existing file is kept unless --force is given.",
+     0, 0, kForceOptions, runDemo},
+    {"info",
+     "",
+     "Show what the store holds: counts, settings and error texts.",
+     nullptr,
+     0,
+     0,
+     {},
+     runInfo},
+    {"add-server", "HOST", "Add a server.",
+     "HOST is the name a client connects to; it compares without regard to case.", 1, 1,
+     kServerOptions, runAddServer},
+    {"add-user", "HOST USER-ID", "Add a user to a server.",
+     "USER-ID is 1 to 21 bytes and compares without regard to case.", 2, 2, kUserOptions,
+     runAddUser},
+    {"add-fax", "HOST USER-ID FAX-ID", "Add a fax owned by a user.",
+     "FAX-ID is at most 83 bytes. The fax is received, in folder main, and carries no marks "
+     "unless options say otherwise. Prints the handle it was given.",
+     3, 3, kFaxOptions, runAddFax},
+    {"generate", "HOST USER-ID COUNT", "Add COUNT generated faxes for a user, in one transaction.",
+     "The faxes take the handles above the highest in the store. About 45% have unique IDs "
+     "like APP0438B2C87FE62B9, 10% unique IDs like BDF0412A7C3E9A001 and 45% file-name IDs "
+     "like B000409E2 made from the handle; 70% are received; 70% are in folder main, the "
+     "rest in Archive, Pending and Review; 5% carry an error code; marks are set at random.",
+     3, 3, kGenerateOptions, runGenerate},
+    {"add-fault", "HOST OPERATION ERROR-CODE", "Make a library call fail with ERROR-CODE.",
+     "OPERATION is one of connect, server_info, load_user, fax_list, sort, element, load_fax "
+     "and mark. For connect HOST may be any name, known to the store or not; the other "
+     "operations need a known server. ERROR-CODE is a non-zero signed 32-bit number. Prints "
+     "the fault's ID.",
+     3, 3, kFaultOptions, runAddFault},
+    {"list-faults",
+     "[HOST]",
+     "List the faults, of all servers or of one.",
+     nullptr,
+     0,
+     1,
+     {},
+     runListFaults},
+    {"clear-faults",
+     "[HOST]",
+     "Remove the faults, of all servers or of one.",
+     nullptr,
+     0,
+     1,
+     {},
+     runClearFaults},
+    {"set-setting",
+     "KEY VALUE",
+     "Set a setting the library reports.",
+     "The one setting is api_version: the signed 32-bit number RFaxGetAPIVersion returns "
+     "(the program shows it as a UTC date).",
+     2,
+     2,
+     {},
+     runSetSetting},
+    {"unset-setting",
+     "KEY",
+     "Remove a setting, so the library reports its own value.",
+     nullptr,
+     1,
+     1,
+     {},
+     runUnsetSetting},
+    {"set-error-text",
+     "CODE TEXT",
+     "Set the text the library gives for an error code.",
+     "The text replaces the built-in text of CODE, if it has one.",
+     2,
+     2,
+     {},
+     runSetErrorText},
+    {"unset-error-text",
+     "CODE",
+     "Remove an error text, so the built-in text applies again.",
+     nullptr,
+     1,
+     1,
+     {},
+     runUnsetErrorText},
+    {"list-servers", "", "List the servers.", nullptr, 0, 0, {}, runListServers},
+    {"list-users",
+     "[HOST]",
+     "List the users, of all servers or of one.",
+     nullptr,
+     0,
+     1,
+     {},
+     runListUsers},
+    {"list-faxes",
+     "HOST USER-ID",
+     "List a user's faxes with every mark, by handle.",
+     "Dates are shown in UTC. A mark column shows \"yes\" when the mark is set and \"-\" when "
+     "it is not.",
+     2,
+     2,
+     {},
+     runListFaxes},
+};
+
+}  // namespace
+
+std::span<const CommandSpec> commandTable() {
+  return kCommands;
+}
+
+std::span<const OptionSpec> globalOptions() {
+  return kGlobalOptions;
+}
+
+const CommandSpec* findCommand(std::string_view name) {
+  for (const CommandSpec& command : kCommands) {
+    if (name == command.name)
+      return &command;
+  }
+  return nullptr;
+}
+
+}  // namespace faxsimtool

@@ -1,0 +1,133 @@
+#include "faxsimtool/dates.h"
+
+#include <stdio.h>
+
+#include "faxsimtool/exit_status.h"
+#include "faxsimtool/values.h"
+
+namespace faxsimtool {
+
+namespace {
+
+constexpr int64_t kSecondsPerDay = 86400;
+
+// Howard Hinnant's days_from_civil / civil_from_days: exact for every date,
+// with eras of 400 years so that negative years need no special case.
+void civilFromDays(int64_t days, int64_t* year, int* month, int* day) {
+  days += 719468;
+  int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+  int64_t dayOfEra = days - era * 146097;
+  int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  int64_t monthIndex = (5 * dayOfYear + 2) / 153;
+  *day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
+  *month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
+  *year = yearOfEra + era * 400 + (*month <= 2 ? 1 : 0);
+}
+
+bool isLeapYear(int64_t year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInMonth(int64_t year, int month) {
+  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// Reads exactly `width` decimal digits at `*pos`.
+bool readField(std::string_view text, size_t* pos, size_t width, int* value) {
+  if (*pos + width > text.size())
+    return false;
+  int result = 0;
+  for (size_t i = 0; i < width; ++i) {
+    char c = text[*pos + i];
+    if (c < '0' || c > '9')
+      return false;
+    result = result * 10 + (c - '0');
+  }
+  *pos += width;
+  *value = result;
+  return true;
+}
+
+bool expect(std::string_view text, size_t* pos, char c) {
+  if (*pos >= text.size() || text[*pos] != c)
+    return false;
+  ++*pos;
+  return true;
+}
+
+// The calendar form; false when the text is not one or names no real day.
+bool parseCalendar(std::string_view text, int64_t* seconds) {
+  size_t pos = 0;
+  int year, month, day, hour = 0, minute = 0, second = 0;
+  if (!readField(text, &pos, 4, &year) || !expect(text, &pos, '-') ||
+      !readField(text, &pos, 2, &month) || !expect(text, &pos, '-') ||
+      !readField(text, &pos, 2, &day))
+    return false;
+  if (pos < text.size()) {
+    if (text[pos] != ' ' && text[pos] != 'T')
+      return false;
+    ++pos;
+    if (!readField(text, &pos, 2, &hour) || !expect(text, &pos, ':') ||
+        !readField(text, &pos, 2, &minute))
+      return false;
+    if (pos < text.size() && (!expect(text, &pos, ':') || !readField(text, &pos, 2, &second)))
+      return false;
+    if (pos != text.size())
+      return false;
+  }
+  if (month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) || hour > 23 ||
+      minute > 59 || second > 59)
+    return false;
+  *seconds = daysFromCivil(year, month, day) * kSecondsPerDay + hour * 3600 + minute * 60 + second;
+  return true;
+}
+
+}  // namespace
+
+int64_t daysFromCivil(int64_t year, int month, int day) {
+  year -= month <= 2 ? 1 : 0;
+  int64_t era = (year >= 0 ? year : year - 399) / 400;
+  int64_t yearOfEra = year - era * 400;
+  int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+  int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * 146097 + dayOfEra - 719468;
+}
+
+bool parseDate(std::string_view text, int64_t* seconds, std::string* error) {
+  int64_t value = 0;
+  bool looksCalendar = text.size() > 4 && text[4] == '-';
+  if (looksCalendar) {
+    if (!parseCalendar(text, &value)) {
+      *error = quoted(text) + " is not a date (YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS] or seconds)";
+      return false;
+    }
+    if (value < INT32_MIN || value > INT32_MAX) {
+      *error = quoted(text) + " is out of range (1901-12-13 20:45:52 to 2038-01-19 03:14:07)";
+      return false;
+    }
+  } else if (!parseInteger(text, INT32_MIN, INT32_MAX, &value, error)) {
+    return false;
+  }
+  *seconds = value;
+  return true;
+}
+
+std::string formatDateMinute(int64_t seconds) {
+  int64_t days = seconds / kSecondsPerDay;
+  int64_t rest = seconds % kSecondsPerDay;
+  if (rest < 0) {
+    rest += kSecondsPerDay;
+    --days;
+  }
+  int64_t year;
+  int month, day;
+  civilFromDays(days, &year, &month, &day);
+  char text[48];
+  snprintf(text, sizeof text, "%04lld-%02d-%02d %02d:%02d", static_cast<long long>(year), month,
+           day, static_cast<int>(rest / 3600), static_cast<int>(rest % 3600 / 60));
+  return text;
+}
+
+}  // namespace faxsimtool

@@ -1,0 +1,165 @@
+// Injected failures: adding, listing and clearing rows of `faults`. A fault
+// whose target or mark code the simulator would never compare (a target on
+// `connect`, a mark code on anything but `mark`) could never fire, so such
+// combinations are refused rather than stored.
+#include <string.h>
+
+#include "faxsimtool/command.h"
+#include "faxsimtool/exit_status.h"
+#include "faxsimtool/listing.h"
+#include "faxsimtool/lookup.h"
+#include "faxsimtool/store.h"
+#include "faxsimtool/values.h"
+
+namespace faxsimtool {
+
+namespace {
+
+const char* const kOperations[] = {"connect", "server_info", "load_user", "fax_list",
+                                   "sort",    "element",     "load_fax",  "mark"};
+
+bool knownOperation(std::string_view operation) {
+  for (const char* known : kOperations) {
+    if (operation == known)
+      return true;
+  }
+  return false;
+}
+
+std::string operationList() {
+  std::string list;
+  for (const char* known : kOperations)
+    list += (list.empty() ? "" : ", ") + std::string(known);
+  return list;
+}
+
+// The target as stored: an element index in plain decimal, or a fax ID.
+bool readTarget(const Context& ctx, std::string_view operation, std::string* target) {
+  std::string_view text = *ctx.args.value("--target");
+  if (operation == "element") {
+    int64_t index = 0;
+    std::string error;
+    if (!parseInteger(text, 0, INT32_MAX, &index, &error)) {
+      ctx.usage("--target: " + error + " (an element fault's target is a 0-based index)");
+      return false;
+    }
+    *target = std::to_string(index);
+    return true;
+  }
+  if (operation != "load_fax" && operation != "mark") {
+    ctx.usage("--target applies only to the element, load_fax and mark operations");
+    return false;
+  }
+  *target = std::string(text);
+  return ctx.checkLength(text, "the target fax ID", 83, true);
+}
+
+}  // namespace
+
+int runAddFault(const Context& ctx) {
+  std::string_view host = ctx.arg(0), operation = ctx.arg(1);
+  if (!knownOperation(operation))
+    return ctx.usage("unknown fault operation " + quoted(operation) + " (one of " +
+                     operationList() + ")");
+  int64_t errorCode = 0, markCode = -1, count = -1;
+  if (!ctx.checkLength(host, "the host name", SIZE_MAX, false) ||
+      !ctx.intArg(2, "ERROR-CODE", INT32_MIN, INT32_MAX, &errorCode) ||
+      !ctx.intOption("--mark-code", 0, UINT16_MAX, &markCode) ||
+      !ctx.intOption("--count", 1, INT32_MAX, &count))
+    return kExitUsage;
+  if (errorCode == 0)
+    return ctx.usage("ERROR-CODE must not be 0: a fault makes a call fail");
+  if (markCode >= 0 && operation != "mark")
+    return ctx.usage("--mark-code applies only to the mark operation");
+  std::string target;
+  bool hasTarget = ctx.args.has("--target");
+  if (hasTarget && !readTarget(ctx, operation, &target))
+    return kExitUsage;
+
+  sqlite::Database db;
+  if (!ctx.openStore(&db))
+    return kExitFailure;
+  Transaction transaction(db);
+  if (!transaction.begin())
+    return ctx.fail(storeError(db));
+  // A connection is tried for any host name, known or not; every other
+  // operation needs a server in the store.
+  std::string storedHost(host);
+  if (operation != "connect") {
+    int status = requireServer(ctx, db, host, &storedHost);
+    if (status != kExitOk)
+      return status;
+  }
+  sqlite::Statement insert;
+  if (!insert.prepare(db,
+                      "INSERT INTO faults (host, operation, target, mark_code, error_code,"
+                      " remaining) VALUES (?1, ?2, ?3, ?4, ?5, ?6)"))
+    return ctx.fail(storeError(db));
+  insert.bindText(1, storedHost);
+  insert.bindText(2, operation);
+  hasTarget ? insert.bindText(3, target) : insert.bindNull(3);
+  markCode >= 0 ? insert.bindInt(4, markCode) : insert.bindNull(4);
+  insert.bindInt(5, errorCode);
+  count > 0 ? insert.bindInt(6, count) : insert.bindNull(6);
+  if (!insert.run())
+    return ctx.fail(storeError(db));
+  int64_t id = db.lastInsertRowid();
+  if (!transaction.commit())
+    return ctx.fail(storeError(db));
+  fprintf(ctx.out, "Added fault %lld\n", static_cast<long long>(id));
+  return kExitOk;
+}
+
+int runListFaults(const Context& ctx) {
+  sqlite::Database db;
+  if (!ctx.openStore(&db))
+    return kExitFailure;
+  std::string host = ctx.hasArg(0) ? std::string(ctx.arg(0)) : std::string();
+  TableQuery query;
+  query.sql =
+      "SELECT rowid, host, operation, target, mark_code, error_code, remaining FROM faults"
+      " WHERE ?1 IS NULL OR host = ?1 COLLATE NOCASE ORDER BY rowid";
+  query.bind = [&](sqlite::Statement& statement) {
+    if (ctx.hasArg(0))
+      statement.bindText(1, host);
+  };
+  query.format = [](const sqlite::Statement& row, std::vector<std::string>* cells) {
+    std::string remaining = "always";
+    if (!row.columnIsNull(6)) {
+      int64_t left = row.columnInt(6);
+      remaining = left > 0 ? std::to_string(left) : "spent";
+    }
+    *cells = {std::to_string(row.columnInt(0)),
+              std::string(row.columnText(1)),
+              std::string(row.columnText(2)),
+              row.columnIsNull(3) ? "any" : quoted(row.columnText(3)),
+              row.columnIsNull(4) ? "any" : std::to_string(row.columnInt(4)),
+              std::to_string(row.columnInt(5)),
+              remaining};
+  };
+  return printTable(ctx, db, query,
+                    {{"ID", true},
+                     {"HOST", false},
+                     {"OPERATION", false},
+                     {"TARGET", false},
+                     {"MARK CODE", true},
+                     {"ERROR", true},
+                     {"REMAINING", true}});
+}
+
+int runClearFaults(const Context& ctx) {
+  sqlite::Database db;
+  if (!ctx.openStore(&db))
+    return kExitFailure;
+  sqlite::Statement remove;
+  if (!remove.prepare(db, "DELETE FROM faults WHERE ?1 IS NULL OR host = ?1 COLLATE NOCASE"))
+    return ctx.fail(storeError(db));
+  if (ctx.hasArg(0))
+    remove.bindText(1, ctx.arg(0));
+  if (!remove.run())
+    return ctx.fail(storeError(db));
+  fprintf(ctx.out, "Cleared %lld faults\n", static_cast<long long>(db.changes()));
+  return kExitOk;
+}
+
+}  // namespace faxsimtool

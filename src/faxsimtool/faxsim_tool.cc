@@ -1,0 +1,122 @@
+#include "faxsimtool/faxsim_tool.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "faxsimtool/command.h"
+#include "faxsimtool/exit_status.h"
+#include "faxsimtool/help.h"
+
+namespace faxsimtool {
+
+namespace {
+
+// The global options may come before the command name; this finds the name.
+// Returns the index of the command, or args.size() when there is none.
+size_t findCommandIndex(std::span<char* const> args, bool* helpAsked) {
+  size_t i = 0;
+  while (i < args.size()) {
+    std::string_view arg = args[i];
+    if (arg == "--store") {
+      i += 2;
+    } else if (arg.starts_with("--store=")) {
+      ++i;
+    } else if (arg == "--help" || arg == "-h") {
+      *helpAsked = true;
+      ++i;
+    } else {
+      return i;
+    }
+  }
+  return args.size();
+}
+
+int runHelp(const ParsedArgs& parsed, FILE* out, FILE* err) {
+  if (parsed.positionals.empty()) {
+    printOverview(out);
+    return kExitOk;
+  }
+  const CommandSpec* command = findCommand(parsed.positionals[0]);
+  if (command == nullptr)
+    return report(err, kExitUsage, "unknown command " + quoted(parsed.positionals[0]));
+  printCommandHelp(out, *command);
+  return kExitOk;
+}
+
+int checkArgCount(const CommandSpec& command, const ParsedArgs& parsed, FILE* err) {
+  size_t count = parsed.positionals.size();
+  if (count < command.minArgs)
+    return report(err, kExitUsage,
+                  std::string(command.name) + " needs " + command.synopsis + " (see 'faxsim help " +
+                      command.name + "')");
+  if (count > command.maxArgs)
+    return report(err, kExitUsage,
+                  std::string(command.name) + ": unexpected argument " +
+                      quoted(parsed.positionals[command.maxArgs]));
+  return kExitOk;
+}
+
+}  // namespace
+
+int runFaxsim(int argc, char** argv, FILE* out, FILE* err) {
+  return runFaxsim(argc, argv, out, err, processEnv);
+}
+
+int runFaxsim(int argc, char** argv, FILE* out, FILE* err, const EnvLookup& env) {
+  std::span<char* const> args(argv + (argc > 0 ? 1 : 0), argc > 0 ? argc - 1 : 0);
+  bool helpAsked = false;
+  size_t commandIndex = findCommandIndex(args, &helpAsked);
+  if (commandIndex >= args.size()) {
+    if (helpAsked) {
+      printOverview(out);
+      return kExitOk;
+    }
+    if (!args.empty() && std::string_view(args.back()) == "--store")
+      return report(err, kExitUsage, "option --store needs a value (PATH)");
+    return report(err, kExitUsage, "no command given (run 'faxsim --help' for the commands)");
+  }
+  std::string_view name = args[commandIndex];
+  const CommandSpec* command = findCommand(name);
+  if (command == nullptr && name != "help") {
+    if (name.starts_with("-"))
+      return report(err, kExitUsage, "unknown option " + quoted(name));
+    return report(err, kExitUsage,
+                  "unknown command " + quoted(name) + " (run 'faxsim --help' for the commands)");
+  }
+
+  // Everything but the command name, the global options before it included.
+  std::vector<char*> rest(args.begin(), args.end());
+  rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(commandIndex));
+  ParsedArgs parsed;
+  std::string error;
+  std::span<const OptionSpec> options;
+  if (command != nullptr)
+    options = command->options;
+  if (!parseArgs(rest, options, globalOptions(), &parsed, &error))
+    return report(err, kExitUsage, std::string(name) + ": " + error);
+  if (command == nullptr)
+    return runHelp(parsed, out, err);
+  if (parsed.has("--help") || helpAsked) {
+    printCommandHelp(out, *command);
+    return kExitOk;
+  }
+  int status = checkArgCount(*command, parsed, err);
+  if (status != kExitOk)
+    return status;
+
+  std::optional<std::string_view> storeOption = parsed.value("--store");
+  if (storeOption && storeOption->empty())
+    return report(err, kExitUsage, "option --store needs a non-empty PATH");
+  std::string storePath;
+  if (!resolveStorePath(parsed.value("--store"), env, &storePath, &error))
+    return report(err, kExitFailure, error);
+  Context ctx{parsed, storePath, out, err};
+  status = command->run(ctx);
+  fflush(out);
+  return status;
+}
+
+}  // namespace faxsimtool

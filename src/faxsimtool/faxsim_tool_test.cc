@@ -1,0 +1,339 @@
+// faxsim's commands run in-process against stores in a temporary directory:
+// what each does to the store, what it prints, and how it refuses bad input.
+#include "faxsimtool/faxsim_tool.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "faxsimtool/command.h"
+#include "faxsimtool/test_store.h"
+
+namespace faxsimtool {
+namespace {
+
+class FaxsimToolTest : public FaxsimTest {
+ protected:
+  // A store with server faxsrv and user ALICE.
+  void makeSmallStore() {
+    ok({"create"});
+    ok({"add-server", "faxsrv", "--description", "Test server"});
+    ok({"add-user", "faxsrv", "ALICE", "--qualifier", "ACCT", "--name", "Alice A"});
+  }
+};
+
+TEST_F(FaxsimToolTest, CreateMakesAnEmptyWalStoreAndItsDirectories) {
+  std::string nested = (dir() / "a" / "b" / "store.db").string();
+  RunResult result = runPlain({"create", "--store", nested});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.out, "Created store " + nested + "\n");
+  RunResult info = runPlain({"--store", nested, "info"});
+  EXPECT_EQ(info.status, 0) << info.err;
+  EXPECT_NE(info.out.find("Faxes: 0\n"), std::string::npos);
+
+  ok({"create"});
+  EXPECT_EQ(queryInt("PRAGMA user_version"), 1);
+  EXPECT_EQ(queryText("PRAGMA journal_mode"), "wal");
+  EXPECT_EQ(queryInt("SELECT count(*) FROM servers"), 0);
+  EXPECT_FALSE(std::filesystem::exists(store() + ".faxsim-new"));
+}
+
+TEST_F(FaxsimToolTest, CreateKeepsAnExistingFileUnlessForced) {
+  makeSmallStore();
+  expectRejected({"create"}, 1, "already exists (use --force to replace it)");
+  expectRejected({"demo"}, 1, "already exists");
+  ok({"create", "--force"});
+  EXPECT_EQ(queryInt("SELECT count(*) FROM servers"), 0);
+
+  // A file that is no store at all is replaced only when forced, too.
+  std::ofstream(dir() / "notes.txt") << "keep me";
+  RunResult refused = runPlain({"--store", (dir() / "notes.txt").string(), "create"});
+  EXPECT_EQ(refused.status, 1);
+  std::ifstream notes(dir() / "notes.txt");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(notes), {}), "keep me");
+
+  RunResult directory = runPlain({"--store", dir().string(), "create", "--force"});
+  EXPECT_EQ(directory.status, 1);
+  EXPECT_NE(directory.err.find("is a directory"), std::string::npos);
+}
+
+TEST_F(FaxsimToolTest, MissingOrForeignStoresAreClearErrors) {
+  RunResult missing = run({"list-servers"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, "faxsim: no store at " + store() +
+                             " (create one with 'faxsim create' or 'faxsim demo')\n");
+  EXPECT_FALSE(std::filesystem::exists(store()));  // and none was made
+
+  std::ofstream(store()) << "this is not a database, but it is long enough to look like one";
+  RunResult foreign = run({"add-server", "x"});
+  EXPECT_EQ(foreign.status, 1);
+  EXPECT_NE(foreign.err.find("is not a faxsim store"), std::string::npos) << foreign.err;
+
+  std::ofstream(store(), std::ios::trunc).close();
+  RunResult empty = run({"info"});
+  EXPECT_EQ(empty.status, 1);
+  EXPECT_NE(empty.err.find("its user_version is 0, not 1"), std::string::npos) << empty.err;
+  EXPECT_EQ(std::filesystem::file_size(store()), 0u);
+}
+
+TEST_F(FaxsimToolTest, AddServerStoresDefaultsAndOptions) {
+  ok({"create"});
+  EXPECT_EQ(ok({"add-server", "FaxSrv"}), "Added server FaxSrv\n");
+  ok({"add-server", "old", "--release", "0x510", "--description", "Old one", "--tz-state", "3",
+      "--bias", "-60", "--standard-bias", "0", "--daylight-bias=-60"});
+  EXPECT_EQ(queryText("SELECT description || '/' || release || '/' || tz_state || '/' || bias "
+                      "FROM servers WHERE host = 'FaxSrv'"),
+            "/1568/0/0");
+  EXPECT_EQ(queryText("SELECT description || '/' || release || '/' || tz_state || '/' || bias "
+                      "|| '/' || standard_bias || '/' || daylight_bias FROM servers "
+                      "WHERE host = 'old'"),
+            "Old one/1296/3/-60/0/-60");
+
+  expectRejected({"add-server", "FAXSRV"}, 1, "server 'FAXSRV' already exists (as FaxSrv)");
+  expectRejected({"add-server", ""}, 2, "the host name must not be empty");
+  expectRejected({"add-server", "x", "--release", "0x10000"}, 2, "--release: '0x10000' is out");
+  expectRejected({"add-server", "x", "--tz-state", "two"}, 2, "--tz-state: 'two' is not a number");
+  expectRejected({"add-server", "x", "--bias", "2147483648"}, 2, "--bias: '2147483648' is out");
+}
+
+TEST_F(FaxsimToolTest, AddUserUsesTheServersSpellingAndChecksLengths) {
+  makeSmallStore();
+  EXPECT_EQ(ok({"add-user", "FAXSRV", "bob"}), "Added user bob on server faxsrv\n");
+  EXPECT_EQ(queryText("SELECT host || '/' || qualifier || '/' || name FROM users "
+                      "WHERE user_id = 'bob'"),
+            "faxsrv//");
+  ok({"add-user", "faxsrv", std::string(21, 'U'), "--qualifier", std::string(25, 'Q')});
+
+  expectRejected({"add-user", "nosuch", "carol"}, 1, "unknown server 'nosuch'");
+  expectRejected({"add-user", "faxsrv", "alice"}, 1,
+                 "user 'alice' already exists on server faxsrv (as ALICE)");
+  expectRejected({"add-user", "faxsrv", std::string(22, 'U')}, 2,
+                 "is 22 bytes long; at most 21 are allowed");
+  expectRejected({"add-user", "faxsrv", ""}, 2, "the user ID must not be empty");
+  expectRejected({"add-user", "faxsrv", "carol", "--qualifier", std::string(26, 'Q')}, 2,
+                 "the qualifier");
+  // Bytes, not characters: 11 two-byte letters are 22 bytes.
+  std::string wide;
+  for (int i = 0; i < 11; ++i)
+    wide += "\xC3\xA9";
+  expectRejected({"add-user", "faxsrv", wide}, 2, "is 22 bytes long");
+}
+
+TEST_F(FaxsimToolTest, AddFaxFillsDefaultsAndNumbersHandlesFromTheHighest) {
+  makeSmallStore();
+  EXPECT_EQ(ok({"add-fax", "FAXSRV", "alice", "APP1"}), "Added fax 1 for ALICE on server faxsrv\n");
+  EXPECT_EQ(queryText("SELECT host || owner || '|' || fax_id || '|' || folder || '|' || received "
+                      "|| date || pages || error_code || viewed || printed || body_printed || "
+                      "approved || held || user1 || user2 FROM faxes WHERE handle = 1"),
+            "faxsrvALICE|APP1|main|10100000000");
+  ok({"add-fax",    "faxsrv",       "ALICE",   "B2",       "--handle",         "4000000000",
+      "--folder",   "Archive",      "--sent",  "--date",   "2008-12-06 01:02", "--pages",
+      "-3",         "--error-code", "65535",   "--viewed", "--printed",        "--body-printed",
+      "--approved", "--held",       "--user1", "--user2"});
+  EXPECT_EQ(queryText("SELECT folder || received || '|' || date || '|' || pages || '|' || "
+                      "error_code || '|' || viewed || printed || body_printed || approved || "
+                      "held || user1 || user2 FROM faxes WHERE handle = 4000000000"),
+            "Archive0|1228525320|-3|65535|1111111");
+  EXPECT_EQ(ok({"add-fax", "faxsrv", "ALICE", "", "--date", "-5"}),
+            "Added fax 4000000001 for ALICE on server faxsrv\n");
+  ok({"add-fax", "faxsrv", "ALICE", std::string(83, 'X'), "--handle", "4294967295"});
+
+  expectRejected({"add-fax", "faxsrv", "ALICE", "X"}, 1, "no handle is free above 4294967295");
+  expectRejected({"add-fax", "faxsrv", "ALICE", "X", "--handle", "1"}, 1,
+                 "fax handle 1 is already taken");
+  expectRejected({"add-fax", "faxsrv", "BOB", "X", "--handle", "7"}, 1,
+                 "unknown user 'BOB' on server faxsrv");
+  expectRejected({"add-fax", "other", "ALICE", "X", "--handle", "7"}, 1, "unknown server 'other'");
+  expectRejected({"add-fax", "faxsrv", "ALICE", std::string(84, 'X'), "--handle", "7"}, 2,
+                 "the fax ID");
+  expectRejected({"add-fax", "faxsrv", "ALICE", "X", "--handle", "0"}, 2, "--handle: '0' is out");
+  expectRejected({"add-fax", "faxsrv", "ALICE", "X", "--handle", "4294967296"}, 2, "--handle");
+  expectRejected({"add-fax", "faxsrv", "ALICE", "X", "--pages", "32768"}, 2, "--pages");
+  expectRejected({"add-fax", "faxsrv", "ALICE", "X", "--pages", "2p"}, 2, "'2p' is not a number");
+  expectRejected({"add-fax", "faxsrv", "ALICE", "X", "--error-code", "-1"}, 2, "--error-code");
+  expectRejected({"add-fax", "faxsrv", "ALICE", "X", "--date", "2008-02-30"}, 2, "is not a date");
+  expectRejected({"add-fax", "faxsrv", "ALICE", "X", "--folder", ""}, 2, "the folder");
+  expectRejected({"add-fax", "faxsrv", "ALICE", "X", "--sent", "--received"}, 2,
+                 "--sent and --received exclude each other");
+  expectRejected({"add-fax", "faxsrv", "ALICE", "X", "--viewed=1"}, 2, "takes no value");
+}
+
+TEST_F(FaxsimToolTest, GenerateAppendsAboveTheHighestHandleInOneGo) {
+  makeSmallStore();
+  ok({"add-fax", "faxsrv", "ALICE", "X", "--handle", "100"});
+  EXPECT_EQ(ok({"generate", "FAXSRV", "alice", "50", "--seed", "9"}),
+            "Generated 50 faxes for ALICE on server faxsrv (handles 101 to 150)\n");
+  EXPECT_EQ(queryInt("SELECT count(*) FROM faxes WHERE owner = 'ALICE' AND host = 'faxsrv'"), 51);
+  // By default the dates spread over the year from 2008-01-01.
+  EXPECT_EQ(queryInt("SELECT min(date) >= 1199145600 AND max(date) < 1199145600 + 365 * 86400 "
+                     "AND max(date) - min(date) > 180 * 86400 FROM faxes WHERE handle > 100"),
+            1);
+  ok({"generate", "faxsrv", "ALICE", "20", "--start", "2009-01-01", "--days", "2"});
+  EXPECT_EQ(queryInt("SELECT count(*) FROM faxes WHERE handle > 150 AND date >= 1230768000 "
+                     "AND date < 1230768000 + 2 * 86400"),
+            20);
+
+  ok({"add-fax", "faxsrv", "ALICE", "X", "--handle", "4294967290"});
+  expectRejected({"generate", "faxsrv", "ALICE", "6"}, 1, "only 5 handles are free");
+  expectRejected({"generate", "faxsrv", "nobody", "5"}, 1, "unknown user 'nobody'");
+  expectRejected({"generate", "faxsrv", "ALICE", "0"}, 2, "COUNT: '0' is out of range");
+  expectRejected({"generate", "faxsrv", "ALICE", "ten"}, 2, "COUNT: 'ten' is not a number");
+  expectRejected({"generate", "faxsrv", "ALICE", "5", "--days", "0"}, 2, "--days");
+  expectRejected({"generate", "faxsrv", "ALICE", "5", "--start", "2038-01-01", "--days", "30"}, 2,
+                 "the dates would run past 2038-01-19");
+}
+
+TEST_F(FaxsimToolTest, FaultsAreAddedListedAndCleared) {
+  makeSmallStore();
+  EXPECT_EQ(ok({"add-fault", "nowhere", "connect", "2"}), "Added fault 1\n");
+  ok({"add-fault", "FAXSRV", "element", "7", "--target", "0x3", "--count", "2"});
+  ok({"add-fault", "faxsrv", "mark", "-5", "--target", "APP1", "--mark-code", "3"});
+  ok({"add-fault", "faxsrv", "load_fax", "5", "--target", ""});
+  EXPECT_EQ(queryText("SELECT group_concat(host || '/' || operation || '/' || quote(target) || "
+                      "'/' || quote(mark_code) || '/' || error_code || '/' || quote(remaining), "
+                      "' ') FROM faults"),
+            "nowhere/connect/NULL/NULL/2/NULL faxsrv/element/'3'/NULL/7/2 "
+            "faxsrv/mark/'APP1'/3/-5/NULL faxsrv/load_fax/''/NULL/5/NULL");
+
+  EXPECT_EQ(ok({"list-faults"}),
+            "ID  HOST     OPERATION  TARGET  MARK CODE  ERROR  REMAINING\n"
+            " 1  nowhere  connect    any           any      2     always\n"
+            " 2  faxsrv   element    '3'           any      7          2\n"
+            " 3  faxsrv   mark       'APP1'          3     -5     always\n"
+            " 4  faxsrv   load_fax   ''            any      5     always\n");
+  EXPECT_EQ(ok({"list-faults", "NOWHERE"}),
+            "ID  HOST     OPERATION  TARGET  MARK CODE  ERROR  REMAINING\n"
+            " 1  nowhere  connect    any           any      2     always\n");
+
+  expectRejected({"add-fault", "faxsrv", "connct", "2"}, 2,
+                 "unknown fault operation 'connct' (one of connect, server_info,");
+  expectRejected({"add-fault", "other", "fax_list", "2"}, 1, "unknown server 'other'");
+  expectRejected({"add-fault", "faxsrv", "sort", "0"}, 2, "ERROR-CODE must not be 0");
+  expectRejected({"add-fault", "faxsrv", "sort", "x"}, 2, "ERROR-CODE: 'x' is not a number");
+  expectRejected({"add-fault", "faxsrv", "connect", "2", "--target", "x"}, 2,
+                 "--target applies only to");
+  expectRejected({"add-fault", "faxsrv", "element", "2", "--target", "first"}, 2,
+                 "a 0-based index");
+  expectRejected({"add-fault", "faxsrv", "load_fax", "2", "--mark-code", "3"}, 2,
+                 "--mark-code applies only to the mark operation");
+  expectRejected({"add-fault", "faxsrv", "mark", "2", "--mark-code", "70000"}, 2, "--mark-code");
+  expectRejected({"add-fault", "faxsrv", "mark", "2", "--count", "0"}, 2, "--count");
+
+  EXPECT_EQ(ok({"clear-faults", "Faxsrv"}), "Cleared 3 faults\n");
+  EXPECT_EQ(queryInt("SELECT count(*) FROM faults"), 1);
+  EXPECT_EQ(ok({"clear-faults"}), "Cleared 1 faults\n");
+  EXPECT_EQ(queryInt("SELECT count(*) FROM faults"), 0);
+}
+
+TEST_F(FaxsimToolTest, SettingsAndErrorTextsAreSetReplacedAndRemoved) {
+  makeSmallStore();
+  ok({"set-setting", "api_version", "1228521600"});
+  ok({"set-setting", "api_version", "-7"});
+  EXPECT_EQ(queryText("SELECT group_concat(key || '=' || value) FROM settings"), "api_version=-7");
+  EXPECT_EQ(queryText("SELECT typeof(value) FROM settings"), "integer");
+  ok({"set-error-text", "501", "Line busy"});
+  ok({"set-error-text", "501", "No answer"});
+  ok({"set-error-text", "-1", "Negative"});
+  EXPECT_EQ(queryText("SELECT group_concat(code || '=' || text, ',') FROM error_texts"),
+            "-1=Negative,501=No answer");
+  std::string info = ok({"info"});
+  EXPECT_NE(info.find("Setting api_version: -7\nError text -1: Negative\n"), std::string::npos)
+      << info;
+
+  expectRejected({"set-setting", "api-version", "1"}, 2, "unknown setting 'api-version'");
+  expectRejected({"set-setting", "api_version", "2147483648"}, 2, "VALUE: '2147483648' is out");
+  expectRejected({"set-error-text", "5x", "text"}, 2, "CODE: '5x' is not a number");
+
+  ok({"unset-setting", "api_version"});
+  ok({"unset-error-text", "501"});
+  EXPECT_EQ(queryInt("SELECT count(*) FROM settings"), 0);
+  EXPECT_EQ(queryText("SELECT group_concat(code) FROM error_texts"), "-1");
+}
+
+TEST_F(FaxsimToolTest, ListingsAreAlignedTables) {
+  makeSmallStore();
+  ok({"add-server", "old", "--release", "0x510", "--description", "Old"});
+  ok({"add-user", "faxsrv", "Zoë", "--name", "Zoë Zed"});
+  ok({"add-fax", "faxsrv", "ALICE", "APP0438B2C87FE62B9", "--date", "2008-11-03 09:15:59",
+      "--pages", "3", "--viewed", "--held", "--handle", "31"});
+  ok({"add-fax",    "faxsrv",       "alice",   "B000409E2",        "--folder",
+      "Archive",    "--sent",       "--date",  "1969-12-31 23:00", "--pages",
+      "12",         "--error-code", "501",     "--printed",        "--body-printed",
+      "--approved", "--user1",      "--user2", "--handle",         "7"});
+  ok({"add-fax", "faxsrv", "Zoë", "APP1"});
+
+  EXPECT_EQ(ok({"list-faxes", "FAXSRV", "alice"}),
+            "HANDLE  FAX ID              FOLDER   DIRECTION  DATE (UTC)        PAGES  ERROR  VIEWED"
+            "  PRINTED  BODY PRINTED  APPROVED  HELD  USER1  USER2\n"
+            "     7  B000409E2           Archive  sent       1969-12-31 23:00     12    501  -     "
+            "  yes      yes           yes       -     yes    yes\n"
+            "    31  APP0438B2C87FE62B9  main     received   2008-11-03 09:15      3      0  yes   "
+            "  -        -             -         yes   -      -\n");
+  EXPECT_EQ(ok({"list-servers"}),
+            "HOST    RELEASE  TZ STATE  BIAS  STANDARD BIAS  DAYLIGHT BIAS  USERS  FAXES  "
+            "DESCRIPTION\n"
+            "faxsrv    0x620         0     0              0              0      2      3  "
+            "Test server\n"
+            "old       0x510         0     0              0              0      0      0  Old\n");
+  EXPECT_EQ(ok({"list-users"}),
+            "HOST    USER ID  QUALIFIER  NAME     FAXES\n"
+            "faxsrv  ALICE    ACCT       Alice A      2\n"
+            "faxsrv  Zoë                 Zoë Zed      1\n");
+  EXPECT_EQ(ok({"list-users", "old"}), "HOST  USER ID  QUALIFIER  NAME  FAXES\n");
+
+  expectRejected({"list-faxes", "faxsrv", "bob"}, 1, "unknown user 'bob' on server faxsrv");
+  expectRejected({"list-users", "new"}, 1, "unknown server 'new'");
+}
+
+TEST_F(FaxsimToolTest, CommandLineErrorsAreUsageErrors) {
+  makeSmallStore();
+  expectRejected({}, 2, "no command given");
+  expectRejected({"frobnicate"}, 2, "unknown command 'frobnicate'");
+  expectRejected({"--verbose", "list-servers"}, 2, "unknown option '--verbose'");
+  expectRejected({"list-servers", "--verbose"}, 2, "list-servers: unknown option '--verbose'");
+  expectRejected({"add-fax", "faxsrv", "ALICE"}, 2, "add-fax needs HOST USER-ID FAX-ID");
+  expectRejected({"list-servers", "extra"}, 2, "list-servers: unexpected argument 'extra'");
+  expectRejected({"list-servers", "--store="}, 2, "--store needs a non-empty PATH");
+  expectRejected({"help", "frobnicate"}, 2, "unknown command 'frobnicate'");
+  RunResult dangling = runPlain({"--store"});
+  EXPECT_EQ(dangling.status, 2);
+  EXPECT_EQ(dangling.err, "faxsim: option --store needs a value (PATH)\n");
+}
+
+TEST_F(FaxsimToolTest, HelpDocumentsEveryCommandAndOption) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--help"}, {"help"}, {"-h"}}) {
+    RunResult help = runPlain(args);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.err, "");
+    for (const CommandSpec& command : commandTable()) {
+      EXPECT_NE(help.out.find(std::string("faxsim ") + command.name), std::string::npos)
+          << command.name;
+      for (const OptionSpec& option : command.options)
+        EXPECT_NE(help.out.find(option.name), std::string::npos) << option.name;
+    }
+    EXPECT_NE(help.out.find("FAXSIM_TRACE"), std::string::npos);
+  }
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"add-fax", "--help"},
+                                               {"help", "add-fax"},
+                                               {"--help", "add-fax"},
+                                               {"add-fax", "x", "-h"}}) {
+    RunResult help = runPlain(args);
+    EXPECT_EQ(help.status, 0) << args[0];
+    EXPECT_TRUE(help.out.starts_with("usage:\n  faxsim add-fax HOST USER-ID FAX-ID [options]\n"))
+        << help.out;
+    EXPECT_NE(help.out.find("--body-printed"), std::string::npos);
+    EXPECT_EQ(help.out.find("generate"), std::string::npos);
+  }
+  // No line of the help runs past 79 columns.
+  RunResult help = runPlain({"--help"});
+  size_t start = 0;
+  while (start < help.out.size()) {
+    size_t end = help.out.find('\n', start);
+    EXPECT_LE(end - start, 79u) << help.out.substr(start, end - start);
+    start = end + 1;
+  }
+}
+
+}  // namespace
+}  // namespace faxsimtool

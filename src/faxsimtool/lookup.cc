@@ -1,0 +1,76 @@
+#include "faxsimtool/lookup.h"
+
+#include <sqlite3.h>
+
+#include <initializer_list>
+
+#include "faxsimtool/exit_status.h"
+#include "faxsimtool/store.h"
+
+namespace faxsimtool {
+
+namespace {
+
+// Runs a one-row, one-text-column query; 1 found, 0 not found, -1 error.
+int queryText(sqlite::Database& db, const char* sql, std::initializer_list<std::string_view> params,
+              std::string* result) {
+  sqlite::Statement statement;
+  if (!statement.prepare(db, sql))
+    return -1;
+  int index = 0;
+  for (std::string_view param : params)
+    statement.bindText(++index, param);
+  int rc = statement.step();
+  if (rc == SQLITE_ROW) {
+    *result = std::string(statement.columnText(0));
+    return 1;
+  }
+  return rc == SQLITE_DONE ? 0 : -1;
+}
+
+}  // namespace
+
+int findServer(sqlite::Database& db, std::string_view host, std::string* storedHost) {
+  return queryText(db, "SELECT host FROM servers WHERE host = ?1 COLLATE NOCASE", {host},
+                   storedHost);
+}
+
+int findUser(sqlite::Database& db, std::string_view storedHost, std::string_view userId,
+             std::string* storedUserId) {
+  return queryText(db,
+                   "SELECT user_id FROM users WHERE host = ?1 COLLATE NOCASE"
+                   " AND user_id = ?2 COLLATE NOCASE",
+                   {storedHost, userId}, storedUserId);
+}
+
+int requireServer(const Context& ctx, sqlite::Database& db, std::string_view host,
+                  std::string* storedHost) {
+  int found = findServer(db, host, storedHost);
+  if (found < 0)
+    return ctx.fail(storeError(db));
+  if (found == 0)
+    return ctx.fail("unknown server " + quoted(host));
+  return kExitOk;
+}
+
+int requireUser(const Context& ctx, sqlite::Database& db, std::string_view host,
+                std::string_view userId, std::string* storedHost, std::string* storedUserId) {
+  int status = requireServer(ctx, db, host, storedHost);
+  if (status != kExitOk)
+    return status;
+  int found = findUser(db, *storedHost, userId, storedUserId);
+  if (found < 0)
+    return ctx.fail(storeError(db));
+  if (found == 0)
+    return ctx.fail("unknown user " + quoted(userId) + " on server " + *storedHost);
+  return kExitOk;
+}
+
+int64_t maxFaxHandle(sqlite::Database& db) {
+  int64_t handle = 0;
+  if (!db.queryInt("SELECT coalesce(max(handle), 0) FROM faxes", &handle))
+    return -1;
+  return handle;
+}
+
+}  // namespace faxsimtool
