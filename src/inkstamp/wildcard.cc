@@ -6,28 +6,30 @@
 // 32,767-character command line is enough to exhaust a 1 MiB stack) and, with
 // k stars, backtracks in time growing as length(text)^k. This file uses the
 // classic greedy loop instead, which gives the same yes/no answer for every
-// input:
+// input. The stars cut the pattern into segments of literals and `?`, each
+// matching exactly as many characters as it is long:
 //
-//  - Only the most recent star needs remembering. Once the pattern has got
-//    past a later star at text position j, the rest of the pattern after that
-//    star matches iff it matches some suffix of the text starting at or after
-//    j. Revisiting an earlier star could only make the later star start at
-//    some j' >= j (the loop tries the earlier star's absorptions shortest
-//    first, so it reached the later star at the smallest possible j), and any
-//    suffix reachable from j' is reachable from j. So earlier stars are never
-//    worth retrying.
-//  - Running out of text while literals or `?` remain cannot be cured by the
-//    last star absorbing more: the pattern after that star needs more
-//    characters than the text has left after the star's current start, and
-//    absorbing more leaves fewer.
+//  - The segment before the first star must match at the start of the text,
+//    and the one after the last star at its end; a trailing star matches
+//    whatever is left.
+//  - A segment between two stars only needs its leftmost occurrence at or
+//    after the point where the previous segment ended. Anything the rest of
+//    the pattern can match after a later occurrence it can match after the
+//    leftmost one too, because the following star absorbs the difference. So
+//    only the most recent star is remembered, and on a mismatch it absorbs one
+//    more character and its segment starts over; earlier stars are never
+//    retried.
+//  - Running out of text inside a segment cannot be cured by absorbing more:
+//    that leaves even fewer characters for the segment.
 //
-// Cost: every retry moves the star's resume point one character further and
-// a new star never starts before the previous one's resume point, so there
-// are at most length(text) + (number of stars) + 1 attempts, each walking at
-// most the pattern between two stars: O((n + 1) * (m + 1)) steps for a text of
-// n and a pattern of m characters, with no allocation and constant stack.
+// Cost: each star is passed once. A segment between stars starts over at
+// most once per text position, and each start walks at most the segment, so
+// the whole match takes O((n + 1) * (m + 1)) steps for a text of n and a
+// pattern of m characters, with no allocation and constant stack.
 
 #include "inkstamp/wildcard.h"
+
+#include <string.h>
 
 namespace {
 
@@ -36,6 +38,68 @@ namespace {
 // on the locale or code page, and bytes 0x80-0xFF must compare exactly.
 unsigned char foldCase(unsigned char c) {
   return (c >= 0x41 && c <= 0x5A) ? static_cast<unsigned char>(c + 0x20) : c;
+}
+
+// Whether pattern character `p`, a literal or `?`, matches text character `t`.
+// The text's terminating NUL matches neither.
+bool charMatches(unsigned char p, unsigned char t) {
+  if (p == '?')
+    return t != '\0';
+  return foldCase(p) == foldCase(t);
+}
+
+// The length of the segment that starts at `p` and ends at the next star or at
+// the end of the pattern; `last` says which.
+size_t segmentLength(const unsigned char* p, bool* last) {
+  size_t length = 0;
+  while (p[length] != '*' && p[length] != '\0')
+    ++length;
+  *last = p[length] == '\0';
+  return length;
+}
+
+// Matches the segment after the last star, `length` characters at `p`,
+// against the end of the text at `t`: the only place it can match.
+bool matchTail(const unsigned char* t, const unsigned char* p, size_t length) {
+  const size_t left = strlen(reinterpret_cast<const char*>(t));
+  if (left < length)
+    return false;
+  t += left - length;
+  for (size_t i = 0; i < length; ++i) {
+    if (!charMatches(p[i], t[i]))
+      return false;
+  }
+  return true;
+}
+
+// Matches text `t` against pattern `p`, which starts with a star.
+bool matchFromStar(const unsigned char* t, const unsigned char* p) {
+  const unsigned char* starNext = nullptr;  // The segment after the last star.
+  const unsigned char* starText = nullptr;  // Where that segment is being tried.
+  for (;;) {
+    if (*p == '*') {
+      while (*p == '*')
+        ++p;
+      if (*p == '\0')
+        return true;  // A trailing star takes whatever is left.
+      bool last = false;
+      const size_t length = segmentLength(p, &last);
+      if (last)
+        return matchTail(t, p, length);
+      starNext = p;
+      starText = t;
+    } else if (charMatches(*p, *t)) {
+      // *p is never NUL here: the segment after the last star went to matchTail.
+      ++p;
+      ++t;
+    } else if (*t == '\0') {
+      return false;
+    } else {
+      // The star absorbs one more character and its segment starts over.
+      p = starNext;
+      t = ++starText;
+    }
+  }
 }
 
 }  // namespace
@@ -47,28 +111,25 @@ bool matchWildcard(const char* text, const char* pattern) {
   // 0x80-0xFF negative and fold or compare them wrongly.
   const unsigned char* t = reinterpret_cast<const unsigned char*>(text);
   const unsigned char* p = reinterpret_cast<const unsigned char*>(pattern);
-  const unsigned char* starNext = nullptr;  // Pattern just after the last star.
-  const unsigned char* starText = nullptr;  // Where that star's absorption ends.
-
-  while (*t != '\0') {
-    if (*p == '*') {
-      // Let the star absorb nothing for now; a later mismatch widens it.
-      starNext = ++p;
-      starText = t;
-    } else if (*p != '\0' && (*p == '?' || foldCase(*p) == foldCase(*t))) {
-      ++p;
-      ++t;
-    } else if (starNext != nullptr) {
-      // Mismatch (or pattern used up before the text): the last star takes
-      // one more character and the pattern after it starts over.
-      p = starNext;
-      t = ++starText;
-    } else {
+  // Up to the first star the text is matched from its start, with no star to
+  // fall back on.
+  for (;; ++p, ++t) {
+    const unsigned char c = *p;
+    // The common case first: a literal equal to the text's character. Of the
+    // characters that compare equal, only NUL (both ended) and a star (always
+    // a wildcard, even facing a star in the text) need more, and both sort
+    // below every digit and letter.
+    if (foldCase(c) == foldCase(*t)) {
+      if (c > '*')
+        continue;
+      if (c == '\0')
+        return true;
+      if (c == '*')
+        return matchFromStar(t, p);
+    } else if (c == '*') {
+      return matchFromStar(t, p);
+    } else if (c != '?' || *t == '\0') {
       return false;
     }
   }
-  // The text is used up: only stars, which may match nothing, may remain.
-  while (*p == '*')
-    ++p;
-  return *p == '\0';
 }

@@ -1,0 +1,188 @@
+// Speed of the fax-ID pattern matcher against the naive recursive definition:
+// typical fax IDs with typical patterns, and the star-heavy family
+// `*a*a...*a*b` against `aaa...a`, where the recursive definition needs time
+// growing as the text length raised to the number of stars. The recursive runs
+// stop at a step budget; for those the exact number of steps a full run would
+// take is reported, with an estimate of its time.
+#include <stdint.h>
+
+#include <chrono>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "inkstamp/wildcard.h"
+#include "inkstamp/wildcard_reference.h"
+
+namespace {
+
+struct Case {
+  const char* text;
+  const char* pattern;
+};
+
+const Case kTypical[] = {
+    {"APP0438B2C87FE62B9", "APP*"},
+    {"APP0438B2C87FE62B9", "*2B9"},
+    {"APP0438B2C87FE62B9", "*C87*"},
+    {"APP0438B2C87FE62B9", "APP?438*"},
+    {"APP0438B2C87FE62B9", "B00040?E2"},
+    {"B000409E2", "B00040?E2"},
+    {"B000409E2", "APP*"},
+    {"B000409E2", "*2B9"},
+};
+constexpr int kTypicalCount = sizeof(kTypical) / sizeof(kTypical[0]);
+
+// Both matchers are called through pointers the compiler cannot see through:
+// the program calls matchWildcard out of line, and an inlined reference would
+// be credited with savings that have nothing to do with how it matches.
+bool referenceMatch(const char* text, const char* pattern) {
+  return wildcard_reference::match(text, pattern);
+}
+bool (*volatile matcherEntry)(const char*, const char*) = matchWildcard;
+bool (*volatile referenceEntry)(const char*, const char*) = referenceMatch;
+
+void labelTypical(benchmark::State& state) {
+  const Case& c = kTypical[state.range(0)];
+  state.SetLabel(std::string(c.pattern) + " ~ " + c.text);
+}
+
+void BM_TypicalMatcher(benchmark::State& state) {
+  const Case& c = kTypical[state.range(0)];
+  for (auto _ : state)
+    benchmark::DoNotOptimize(matcherEntry(c.text, c.pattern));
+  labelTypical(state);
+}
+BENCHMARK(BM_TypicalMatcher)->DenseRange(0, kTypicalCount - 1);
+
+void BM_TypicalReference(benchmark::State& state) {
+  const Case& c = kTypical[state.range(0)];
+  for (auto _ : state)
+    benchmark::DoNotOptimize(referenceEntry(c.text, c.pattern));
+  labelTypical(state);
+}
+BENCHMARK(BM_TypicalReference)->DenseRange(0, kTypicalCount - 1);
+
+// `*a*a...*a*b` with `stars` stars: never matches a text of a's, and every
+// star but the last can sit before any of them.
+std::string starFamilyPattern(int64_t stars) {
+  std::string pattern;
+  for (int64_t i = 1; i < stars; ++i)
+    pattern += "*a";
+  return pattern + "*b";
+}
+
+void BM_StarFamilyMatcher(benchmark::State& state) {
+  const std::string pattern = starFamilyPattern(state.range(0));
+  const std::string text(state.range(1), 'a');
+  for (auto _ : state)
+    benchmark::DoNotOptimize(matchWildcard(text.c_str(), pattern.c_str()));
+}
+BENCHMARK(BM_StarFamilyMatcher)
+    ->ArgNames({"k", "n"})
+    ->ArgsProduct({{1, 2, 4, 8, 12}, {40}})
+    ->Args({12, 400})
+    ->Args({12, 4000})
+    ->Args({30, 5000});
+
+// The matcher's own worst case: a segment between stars that almost matches
+// at every text position, `*aa...ab*` (s a's) against `aaa...a` (n a's),
+// costs about n * s steps.
+void BM_MatcherWorstCase(benchmark::State& state) {
+  const std::string pattern = "*" + std::string(state.range(0), 'a') + "b*";
+  const std::string text(state.range(1), 'a');
+  for (auto _ : state)
+    benchmark::DoNotOptimize(matchWildcard(text.c_str(), pattern.c_str()));
+  // n * s per second: flat when the cost is proportional to n * s.
+  state.counters["n_x_s"] = benchmark::Counter(static_cast<double>(state.range(0) * state.range(1)),
+                                               benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_MatcherWorstCase)
+    ->ArgNames({"s", "n"})
+    ->Args({10, 1000})
+    ->Args({100, 1000})
+    ->Args({100, 10000})
+    ->Args({1000, 10000})
+    ->Unit(benchmark::kMicrosecond);
+
+// How many steps the recursive definition takes on (text, pattern), counted
+// without running it: the step from a given pair of positions always takes
+// the same steps and gives the same answer, so each pair is worked out once.
+class StepCounter {
+ public:
+  StepCounter(const std::string& text, const std::string& pattern)
+      : text_(text), pattern_(pattern), memo_((text.size() + 1) * (pattern.size() + 1)) {}
+
+  double count() { return visit(0, 0).steps; }
+
+ private:
+  struct Outcome {
+    bool known = false;
+    bool matched = false;
+    double steps = 0;
+  };
+
+  Outcome visit(size_t t, size_t p) {
+    Outcome& memo = memo_[t * (pattern_.size() + 1) + p];
+    if (!memo.known)
+      memo = work(t, p);
+    return memo;
+  }
+
+  Outcome work(size_t t, size_t p) {
+    Outcome result{true, false, 1};
+    if (p == pattern_.size()) {
+      result.matched = t == text_.size();
+    } else if (pattern_[p] == '*') {
+      for (size_t k = text_.size() + 1; k-- > t && !result.matched;) {
+        const Outcome next = visit(k, p + 1);
+        result.steps += next.steps;
+        result.matched = next.matched;
+      }
+    } else if (t < text_.size() && (pattern_[p] == '?' || wildcard_reference::fold(pattern_[p]) ==
+                                                              wildcard_reference::fold(text_[t]))) {
+      const Outcome next = visit(t + 1, p + 1);
+      result.steps += next.steps;
+      result.matched = next.matched;
+    }
+    return result;
+  }
+
+  const std::string& text_;
+  const std::string& pattern_;
+  std::vector<Outcome> memo_;
+};
+
+// About a tenth of a second of recursion per run.
+constexpr uint64_t kReferenceBudget = 30000000;
+
+void BM_StarFamilyReference(benchmark::State& state) {
+  const std::string pattern = starFamilyPattern(state.range(0));
+  const std::string text(state.range(1), 'a');
+  wildcard_reference::StepBudget budget;
+  const auto start = std::chrono::steady_clock::now();
+  for (auto _ : state) {
+    budget = wildcard_reference::StepBudget();
+    budget.limit = kReferenceBudget;
+    benchmark::DoNotOptimize(wildcard_reference::match(text.c_str(), pattern.c_str(), &budget));
+  }
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  const double needed = StepCounter(text, pattern).count();
+  const double secondsPerStep =
+      elapsed.count() / static_cast<double>(state.iterations()) / static_cast<double>(budget.taken);
+  state.counters["steps_run"] = static_cast<double>(budget.taken);
+  state.counters["steps_needed"] = needed;
+  state.counters["full_run_s"] = needed * secondsPerStep;
+  if (budget.exhausted)
+    state.SetLabel("stopped at the step budget");
+}
+BENCHMARK(BM_StarFamilyReference)
+    ->ArgNames({"k", "n"})
+    ->ArgsProduct({{1, 2, 4, 8, 12}, {40}})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
