@@ -1,0 +1,169 @@
+// The option loop, the request checks and the usage text of inkstamp.
+#include "inkstamp/command_line.h"
+
+#include <string.h>
+
+namespace {
+
+// A marking option, its bit and the bits that exclude it.
+struct MarkOption {
+  const char* name;
+  MarkSet mark;
+  MarkSet refusedWith;
+};
+
+// The printed and body-printed marks may go together; each of them excludes
+// the not-printed mark. Every other mark excludes only its opposite.
+const MarkOption kMarkOptions[] = {
+    {"-m1", kMarkUser1On, kMarkUser1Off},
+    {"-n1", kMarkUser1Off, kMarkUser1On},
+    {"-m2", kMarkUser2On, kMarkUser2Off},
+    {"-n2", kMarkUser2Off, kMarkUser2On},
+    {"-ma", kMarkApproved, kMarkNotApproved},
+    {"-na", kMarkNotApproved, kMarkApproved},
+    {"-mb", kMarkBodyPrinted, kMarkNotPrinted},
+    {"-mp", kMarkPrinted, kMarkNotPrinted},
+    {"-np", kMarkNotPrinted, kMarkPrinted | kMarkBodyPrinted},
+    {"-mr", kMarkReleased, kMarkHeld},
+    {"-nr", kMarkHeld, kMarkReleased},
+    {"-mv", kMarkViewed, kMarkNotViewed},
+    {"-nv", kMarkNotViewed, kMarkViewed},
+};
+
+// ASCII-only case folding: the help keywords must not depend on the locale.
+char foldAsciiCase(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalsIgnoringAsciiCase(const char* text, const char* lowerCaseWord) {
+  for (; *text != '\0' && *lowerCaseWord != '\0'; ++text, ++lowerCaseWord) {
+    if (foldAsciiCase(*text) != *lowerCaseWord)
+      return false;
+  }
+  return *text == *lowerCaseWord;
+}
+
+bool isHelpKeyword(const char* argument) {
+  return equalsIgnoringAsciiCase(argument, "-?") || equalsIgnoringAsciiCase(argument, "-help");
+}
+
+// Takes the marking option `argument` into `marks`. False when it is no
+// marking option or a conflicting one.
+bool takeMarkOption(const char* argument, MarkSet* marks) {
+  for (const MarkOption& option : kMarkOptions) {
+    if (strcmp(argument, option.name) != 0)
+      continue;
+    if ((*marks & option.refusedWith) != 0)
+      return false;
+    *marks |= option.mark;
+    return true;
+  }
+  return false;
+}
+
+// Takes the option at `argv[*index]` into `request` and moves `*index` past
+// it and its value. False when the option is unknown, refused or lacks its
+// value.
+bool takeOption(int argc, char** argv, int* index, RunRequest* request) {
+  const char* argument = argv[*index];
+  bool hasValue = *index + 1 < argc && argv[*index + 1] != nullptr;
+  if (strcmp(argument, "-a") == 0) {
+    request->mainFolderOnly = false;
+  } else if (strcmp(argument, "-s") == 0 || strcmp(argument, "-u") == 0) {
+    // The value is taken whatever it holds, even "-?" or "".
+    if (!hasValue)
+      return false;
+    ++*index;
+    (argument[1] == 's' ? request->host : request->user) = argv[*index];
+  } else if (strcmp(argument, "-R") == 0) {
+    request->directions |= kDirectionReceived;
+  } else if (strcmp(argument, "-S") == 0) {
+    request->directions |= kDirectionSent;
+  } else if (strcmp(argument, "-t") == 0) {
+    request->sortOrder = kSortByDate;
+  } else if (strcmp(argument, "-tr") == 0) {
+    request->sortOrder = kSortByDateReversed;
+  } else if (!takeMarkOption(argument, &request->marks)) {
+    return false;
+  }
+  ++*index;
+  return true;
+}
+
+}  // namespace
+
+CommandLineOutcome readCommandLine(int argc, char** argv, RunRequest* request) {
+  *request = RunRequest();
+  int index = 1;
+  // Options end at the first argument that does not begin with '-', the
+  // empty one included; it and all after it are fax-ID patterns.
+  while (index < argc && argv[index] != nullptr && argv[index][0] == '-') {
+    if (isHelpKeyword(argv[index]))
+      return CommandLineOutcome::kUsage;
+    if (!takeOption(argc, argv, &index, request))
+      return CommandLineOutcome::kUsage;
+  }
+  request->firstPattern = index;
+
+  if (request->directions == 0)
+    request->directions = kDirectionBoth;
+  if (request->host == nullptr)
+    return CommandLineOutcome::kMissingHost;
+  if (request->user == nullptr)
+    return CommandLineOutcome::kMissingUser;
+  if (request->marks == 0)
+    return CommandLineOutcome::kMissingMarks;
+  if (index >= argc || argv[index] == nullptr)
+    return CommandLineOutcome::kMissingPatterns;
+  return CommandLineOutcome::kComplete;
+}
+
+const char* missingOptionMessage(CommandLineOutcome outcome) {
+  switch (outcome) {
+    case CommandLineOutcome::kMissingUser:
+      return "Missing '-u' user-ID option.\n";
+    case CommandLineOutcome::kMissingMarks:
+      return "No '-m' or '-n' marking options specified.\n";
+    case CommandLineOutcome::kMissingPatterns:
+      return "No fax-IDs specified.\n";
+    default:
+      return nullptr;
+  }
+}
+
+void printUsage(FILE* stream) {
+  // The program's name is fixed: the name it was started under may be a
+  // path or a renamed copy.
+  fprintf(stream, "usage:  %s [-option...] fax-ID...\n", "inkstamp");
+  fprintf(stream, "\n");
+  fprintf(stream, "Options:\n");
+  static const char* const kOptionLines[] = {
+      "    -a          Mark faxes in all folders, not just \"main\".\n",
+      "    -s host     RightFax server host name or IP address (required).\n",
+      "    -R          Mark only received faxes.\n",
+      "    -S          Mark only sent faxes.\n",
+      "    -t          Sort the faxes by date.\n",
+      "    -tr         Sort the faxes by date in reverse order.\n",
+      "    -u user     Owner user-ID/in-box for faxes to mark (required).\n",
+      "    -ma         Mark faxes as approved.\n",
+      "    -na         Mark faxes as not approved.\n",
+      "    -mb         Mark faxes as body printed.\n",
+      "    -mp         Mark faxes as printed.\n",
+      "    -np         Mark faxes as not printed.\n",
+      "    -mr         Mark faxes as released for preview.\n",
+      "    -nr         Mark faxes as held for preview.\n",
+      "    -mv         Mark faxes as viewed.\n",
+      "    -nv         Mark faxes as not viewed.\n",
+      "    -m1         Mark faxes as user-1 tag on.\n",
+      "    -n1         Mark faxes as user-1 tag off.\n",
+      "    -m2         Mark faxes as user-2 tag on.\n",
+      "    -n2         Mark faxes as user-2 tag off.\n",
+  };
+  for (const char* line : kOptionLines)
+    fputs(line, stream);
+  fprintf(stream, "\n");
+  fprintf(stream, "Faxes are specified by either their unique-ID (e.g., APP0438B2C87FE62B9) or\n");
+  fprintf(stream, "filename (e.g., B000409E2).  Fax-IDs can contain wildcard ('?' and '*')\n");
+  fprintf(stream, "characters.  Conflicting marking options cannot be specified.\n");
+  fprintf(stream, "\n");
+}

@@ -1,0 +1,84 @@
+// The command line of inkstamp: the option loop that reads the arguments into
+// a run request, the checks that the request is complete, and the usage
+// text. Reading the command line prints nothing; the caller prints what the
+// outcome asks for.
+#ifndef INKSTAMP_INKSTAMP_COMMAND_LINE_H_
+#define INKSTAMP_INKSTAMP_COMMAND_LINE_H_
+
+#include <stdint.h>
+#include <stdio.h>
+
+// The requested mark operations, one bit per marking option.
+using MarkSet = uint32_t;
+// Which faxes are wanted by direction.
+using DirectionFilter = uint32_t;
+// The code that InkStampFax takes for one mark.
+using MarkCode = uint16_t;
+// How the fax list is sorted: 0 not at all, 1 by date, 2 by date reversed.
+using SortOrder = int32_t;
+
+enum : MarkSet {
+  kMarkPrinted = 0x0001,      // -mp
+  kMarkNotPrinted = 0x0002,   // -np
+  kMarkViewed = 0x0004,       // -mv
+  kMarkNotViewed = 0x0008,    // -nv
+  kMarkApproved = 0x0010,     // -ma
+  kMarkNotApproved = 0x0020,  // -na
+  kMarkReleased = 0x0040,     // -mr
+  kMarkHeld = 0x0080,         // -nr
+  kMarkBodyPrinted = 0x0100,  // -mb
+  kMarkUser1On = 0x0400,      // -m1
+  kMarkUser1Off = 0x0800,     // -n1
+  kMarkUser2On = 0x1000,      // -m2
+  kMarkUser2Off = 0x2000,     // -n2
+};
+
+enum : DirectionFilter {
+  kDirectionReceived = 0x1,  // -R
+  kDirectionSent = 0x2,      // -S
+  kDirectionBoth = kDirectionReceived | kDirectionSent,
+};
+
+enum : SortOrder {
+  kSortNone = 0,
+  kSortByDate = 1,          // -t
+  kSortByDateReversed = 2,  // -tr
+};
+
+// Everything the command line asks for. The texts are borrowed from the
+// argument vector.
+struct RunRequest {
+  const char* host = nullptr;
+  const char* user = nullptr;
+  MarkSet marks = 0;
+  DirectionFilter directions = 0;
+  SortOrder sortOrder = kSortNone;
+  bool mainFolderOnly = true;
+  // Index of the first fax-ID pattern, or the argument count when none.
+  int32_t firstPattern = 1;
+};
+
+// What reading the command line came to, and so what to print before
+// giving up.
+enum class CommandLineOutcome {
+  kComplete,         // run it
+  kUsage,            // help asked for or an option refused: the usage text only
+  kMissingHost,      // "\n", then the usage text
+  kMissingUser,      // its message, "\n", then the usage text
+  kMissingMarks,     // likewise
+  kMissingPatterns,  // likewise
+};
+
+// Reads `argv[1]` to `argv[argc - 1]` into `request` and checks it. On
+// kComplete the direction filter is never 0, at least one mark is asked for
+// and `request->firstPattern` names the first of at least one pattern.
+CommandLineOutcome readCommandLine(int argc, char** argv, RunRequest* request);
+
+// The message that names what a request lacks, or null when the outcome
+// has none.
+const char* missingOptionMessage(CommandLineOutcome outcome);
+
+// Prints the usage text on `stream`, without flushing.
+void printUsage(FILE* stream);
+
+#endif  // INKSTAMP_INKSTAMP_COMMAND_LINE_H_
