@@ -1,0 +1,7 @@
+// The inkstamp executable: sets or clears status marks on a fax server
+// user's faxes. Everything but the process entry is in inkstamp_core.
+#include "inkstamp/entry.h"
+
+int main(int argc, char** argv) {
+  return runInkStamp(argc, argv);
+}

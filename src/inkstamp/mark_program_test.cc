@@ -1,0 +1,315 @@
+#include "inkstamp/mark_program.h"
+
+#include <stdio.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "fakeclient/fake_client.h"
+#include "inkstamp/entry.h"
+
+namespace {
+
+using testing::internal::CaptureStdout;
+using testing::internal::GetCapturedStdout;
+
+const char kVersionLine[] = "RightFax API version: 12/06/2008 00:00:00Z\n";
+
+const char kUsage[] =
+    "usage:  inkstamp [-option...] fax-ID...\n"
+    "\n"
+    "Options:\n"
+    "    -a          Mark faxes in all folders, not just \"main\".\n"
+    "    -s host     RightFax server host name or IP address (required).\n"
+    "    -R          Mark only received faxes.\n"
+    "    -S          Mark only sent faxes.\n"
+    "    -t          Sort the faxes by date.\n"
+    "    -tr         Sort the faxes by date in reverse order.\n"
+    "    -u user     Owner user-ID/in-box for faxes to mark (required).\n"
+    "    -ma         Mark faxes as approved.\n"
+    "    -na         Mark faxes as not approved.\n"
+    "    -mb         Mark faxes as body printed.\n"
+    "    -mp         Mark faxes as printed.\n"
+    "    -np         Mark faxes as not printed.\n"
+    "    -mr         Mark faxes as released for preview.\n"
+    "    -nr         Mark faxes as held for preview.\n"
+    "    -mv         Mark faxes as viewed.\n"
+    "    -nv         Mark faxes as not viewed.\n"
+    "    -m1         Mark faxes as user-1 tag on.\n"
+    "    -n1         Mark faxes as user-1 tag off.\n"
+    "    -m2         Mark faxes as user-2 tag on.\n"
+    "    -n2         Mark faxes as user-2 tag off.\n"
+    "\n"
+    "Faxes are specified by either their unique-ID (e.g., APP0438B2C87FE62B9) or\n"
+    "filename (e.g., B000409E2).  Fax-IDs can contain wildcard ('?' and '*')\n"
+    "characters.  Conflicting marking options cannot be specified.\n"
+    "\n";
+
+const char kConnected[] =
+    "Server: faxsrv\n"
+    "Connecting to RightFax server: faxsrv\n"
+    "Connect(1) to RightFax server: faxsrv\n"
+    "Connected to RightFax server:  faxsrv\n"
+    "\n";
+
+const char kDisconnected[] =
+    "Disconnect from RightFax server: faxsrv, Main office\n"
+    "Disconnected\n";
+
+class Arguments {
+ public:
+  Arguments(std::initializer_list<const char*> arguments) {
+    texts_.push_back("inkstamp");
+    for (const char* argument : arguments)
+      texts_.push_back(argument);
+    for (std::string& text : texts_)
+      pointers_.push_back(text.data());
+    pointers_.push_back(nullptr);
+  }
+  int count() const { return static_cast<int>(texts_.size()); }
+  char** vector() { return pointers_.data(); }
+
+ private:
+  std::vector<std::string> texts_;
+  std::vector<char*> pointers_;
+};
+
+// One run of a fresh program on standard output, as the entry point makes
+// it, against the fake server "faxsrv" with user ALICE and two faxes.
+class MarkProgramTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    fakeclient::reset();
+    fakeclient::setServerInfo(fakeclient::makeServerInfo("Main office", 2, 300, 0, -60));
+    fakeclient::setUserRecord(fakeclient::makeUserRecord("ACME", "ALICE", "Alice Smith"));
+    FaxListElement faxes[] = {
+        fakeclient::makeElement(31, kFaxFlagReceived, 20, 3, 0, "APP0438B2C87FE62B9"),
+        fakeclient::makeElement(32, 0, 10, 2, 0, "B000409E2"),
+    };
+    fakeclient::setList(faxes, 2);
+    sortOrder = kSortNone;
+  }
+  void TearDown() override { sortOrder = kSortNone; }
+
+  // Runs the program on `arguments`; `output_` gets everything printed,
+  // the construction's version line included.
+  int run(std::initializer_list<const char*> arguments) {
+    Arguments argv(arguments);
+    CaptureStdout();
+    int status;
+    {
+      MarkProgram program;
+      program.output = stdout;
+      status = program.run(argv.count(), argv.vector());
+      handleLeftOpen_ = program.serverHandle;
+      // The program's destructor would disconnect; the entry point does not
+      // rely on it, so neither does the test.
+      program.serverHandle = 0;
+    }
+    output_ = GetCapturedStdout();
+    return status;
+  }
+
+  std::string output_;
+  RFaxServerHandle handleLeftOpen_ = 0;
+};
+
+TEST_F(MarkProgramTest, UsageProblemsEndWithTheUsageText) {
+  const struct {
+    std::initializer_list<const char*> arguments;
+    std::string before;
+  } cases[] = {
+      {{}, "\n"},
+      {{"/?"}, "\n"},
+      {{"-?"}, ""},
+      {{"-s", "faxsrv", "-HELP"}, ""},
+      {{"-mp", "-np"}, ""},
+      {{"-s"}, ""},
+      {{"-s", "-u", "word"}, "Missing '-u' user-ID option.\n\n"},
+      {{"-s", "faxsrv", "-u", "alice", "fax"}, "No '-m' or '-n' marking options specified.\n\n"},
+      {{"-s", "faxsrv", "-u", "alice", "-mp"}, "No fax-IDs specified.\n\n"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(run(c.arguments), 255);
+    EXPECT_EQ(output_, kVersionLine + c.before + kUsage);
+  }
+  EXPECT_EQ(fakeclient::trace().find("RFaxCreateServerHandle"), std::string::npos);
+}
+
+TEST_F(MarkProgramTest, NoConnectionEndsWithStatus1) {
+  fakeclient::failConnects(5, 2);
+  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "*"}), 1);
+  std::string tries;
+  for (int i = 1; i <= 5; ++i) {
+    tries += "Connect(" + std::to_string(i) +
+             ") to RightFax server: faxsrv\n"
+             "Connect failed to RightFax server: faxsrv, error 2: Server not found\n";
+  }
+  EXPECT_EQ(output_, std::string(kVersionLine) +
+                         "Server: faxsrv\n"
+                         "Connecting to RightFax server: faxsrv\n" +
+                         tries + "Can't connect to RightFax server after 5 tries: faxsrv\n");
+  EXPECT_EQ(handleLeftOpen_, 0u);
+}
+
+TEST_F(MarkProgramTest, RefusedReleaseLeavesTheConnectionForTheEntryPoint) {
+  fakeclient::setReleaseCheckResult(8);
+  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "*"}), 1);
+  EXPECT_EQ(output_, std::string(kVersionLine) +
+                         "Server: faxsrv\n"
+                         "Connecting to RightFax server: faxsrv\n"
+                         "Connect(1) to RightFax server: faxsrv\n"
+                         "Connected to RightFax server:  faxsrv\n"
+                         "Incompatible RightFax server release, need 5.20\n");
+  EXPECT_EQ(handleLeftOpen_, 1u);
+}
+
+TEST_F(MarkProgramTest, ServerInfoFailureEndsWithStatus2) {
+  fakeclient::failServerInfo(3);
+  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "*"}), 2);
+  EXPECT_EQ(output_, std::string(kVersionLine) + kConnected +
+                         "Can't retrieve server info: faxsrv\n"
+                         "Disconnect from RightFax server: faxsrv, -\n"
+                         "Disconnected\n");
+  EXPECT_EQ(handleLeftOpen_, 0u);
+}
+
+TEST_F(MarkProgramTest, UnknownUserEndsWithStatus3) {
+  fakeclient::failLoadUser(4);
+  EXPECT_EQ(run({"-s", "faxsrv", "-u", "nobody", "-mp", "*"}), 3);
+  EXPECT_EQ(output_, std::string(kVersionLine) + kConnected +
+                         "RightFax server: faxsrv, Main office\n"
+                         "\n"
+                         "Retrieving user info...\n"
+                         "Invalid user: \"nobody\"\n" +
+                         kDisconnected);
+  EXPECT_EQ(handleLeftOpen_, 0u);
+}
+
+TEST_F(MarkProgramTest, AFullRunMarksAndEndsWithStatus0) {
+  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-R", "-mp", "-mb", "app*", "nomatch"}), 0);
+  EXPECT_EQ(output_, std::string(kVersionLine) + kConnected +
+                         "RightFax server: faxsrv, Main office\n"
+                         "\n"
+                         "Retrieving user info...\n"
+                         "User: ACME\\ALICE \"Alice Smith\"\n"
+                         "\n"
+                         "Retrieving fax list...\n"
+                         "\n"
+                         "1/1 APP0438B2C87FE62B9\n"
+                         "  -> marked\n"
+                         "\n"
+                         "faxes:1 marked:1 failed:0 skipped:1 total:2\n"
+                         "recv:1 sent:- viewed:0 pages:3 errs:0\n"
+                         "\n" +
+                         kDisconnected);
+  EXPECT_EQ(fakeclient::trace(),
+            "RFaxGetAPIVersion() = 1228521600\n"
+            "RFaxCreateServerHandle(\"faxsrv\", 4) = 1\n"
+            "RFaxVersionCheck(1, 1312, 0) = 0\n"
+            "RFaxGetServerInfo2(1) = 0\n"
+            "RFaxGetServerInfo2(1) = 0\n"
+            "RFaxLoadUser3(1, 1, 0, \"alice\", 0, 0, 0, 0, 11) = 0\n"
+            "RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 0\n"
+            "RFaxListGetFirstElementPtr(2) = 0\n"
+            "RFaxLoadFax3(1, 31, 0, 3, 0, 11) = 0\n"
+            "InkStampFax(1, 31, 3) = 0\n"
+            "InkStampFax(1, 31, 7) = 0\n"
+            "RFaxListGetNextElementPtr(2) = 0\n"
+            "RFaxListGetNextElementPtr(2) = 7\n"
+            "RFaxCloseListHandle(2) = 0\n"
+            "RFaxCloseServerHandle(1) = 0\n");
+  EXPECT_EQ(handleLeftOpen_, 0u);
+  EXPECT_EQ(fakeclient::openServerHandle(), 0u);
+}
+
+TEST_F(MarkProgramTest, SortOrderAndFolderScopeReachThePass) {
+  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-a", "-tr", "-mv", "*"}), 0);
+  EXPECT_EQ(sortOrder, kSortByDateReversed);
+  const std::string& trace = fakeclient::trace();
+  EXPECT_NE(trace.find("RFaxGetFaxList(1, \"ALICE\", 1, 65533, 0) = 0\n"
+                       "RFaxListSort(2) = 0\n"),
+            std::string::npos)
+      << trace;
+  EXPECT_NE(output_.find("1/1 APP0438B2C87FE62B9\n  -> marked\n2/2 B000409E2\n"), std::string::npos)
+      << output_;
+}
+
+TEST_F(MarkProgramTest, ARefusedFaxListStillEndsWithStatus0) {
+  fakeclient::failFaxList(4);
+  fakeclient::failMark(31, 3, 6);
+  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "*"}), 0);
+  EXPECT_NE(output_.find("Retrieving fax list...\n"
+                         "Can't retrieve fax list for user: ALICE\n"
+                         "\n" +
+                         std::string(kDisconnected)),
+            std::string::npos)
+      << output_;
+}
+
+TEST_F(MarkProgramTest, EveryFaxFailingStillEndsWithStatus0) {
+  fakeclient::failLoadFax(31, 5);
+  fakeclient::failLoadFax(32, 5);
+  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "*"}), 0);
+  EXPECT_NE(output_.find("faxes:2 marked:0 failed:2 skipped:0 total:2\n"), std::string::npos);
+}
+
+TEST_F(MarkProgramTest, MarkingMessagesGoToTheOutputStream) {
+  Arguments argv({"-s", "faxsrv", "-u", "alice", "-mp", "B*"});
+  CaptureStdout();
+  MarkProgram program;
+  program.output = tmpfile();
+  ASSERT_NE(program.output, nullptr);
+  EXPECT_EQ(program.run(argv.count(), argv.vector()), 0);
+  std::string onStdout = GetCapturedStdout();
+  std::string onOutput;
+  rewind(program.output);
+  for (int c; (c = fgetc(program.output)) != EOF;)
+    onOutput.push_back(static_cast<char>(c));
+  fclose(program.output);
+
+  EXPECT_EQ(onOutput,
+            "Retrieving user info...\n"
+            "Retrieving fax list...\n"
+            "\n"
+            "1/1 B000409E2\n"
+            "  -> marked\n"
+            "\n"
+            "faxes:1 marked:1 failed:0 skipped:1 total:2\n"
+            "recv:0 sent:1 viewed:0 pages:2 errs:0\n");
+  EXPECT_EQ(onStdout, std::string(kVersionLine) + kConnected +
+                          "RightFax server: faxsrv, Main office\n"
+                          "\n"
+                          "User: ACME\\ALICE \"Alice Smith\"\n"
+                          "\n"
+                          "\n" +
+                          kDisconnected);
+}
+
+// The entry point prints the banner and closes what run() left open.
+TEST_F(MarkProgramTest, EntryPointDisconnectsAfterARefusedRelease) {
+  fakeclient::setReleaseCheckResult(8);
+  Arguments argv({"-s", "faxsrv", "-u", "alice", "-mp", "*"});
+  CaptureStdout();
+  int status = runInkStamp(argv.count(), argv.vector());
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(GetCapturedStdout(), std::string("InkStamp - Mark faxes on a RightFax server\n"
+                                             "Version 1.0 [Built: Dec  6 2008]\n"
+                                             "\n"
+                                             "Mark a RightFax user's faxes as printed/unprinted, "
+                                             "viewed/unviewed, etc.\n"
+                                             "\n") +
+                                     kVersionLine +
+                                     "Server: faxsrv\n"
+                                     "Connecting to RightFax server: faxsrv\n"
+                                     "Connect(1) to RightFax server: faxsrv\n"
+                                     "Connected to RightFax server:  faxsrv\n"
+                                     "Incompatible RightFax server release, need 5.20\n"
+                                     "Disconnect from RightFax server: faxsrv, -\n"
+                                     "Disconnected\n");
+  EXPECT_EQ(fakeclient::openServerHandle(), 0u);
+}
+
+}  // namespace
