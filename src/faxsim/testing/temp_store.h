@@ -33,10 +33,10 @@ struct FaxRow {
 struct FaultRow {
   std::string host = "faxsrv";
   std::string operation;
-  std::optional<std::string> target;
-  std::optional<int64_t> markCode;
+  std::optional<std::string> target = std::nullopt;
+  std::optional<int64_t> markCode = std::nullopt;
   int64_t errorCode = 0;
-  std::optional<int64_t> remaining;
+  std::optional<int64_t> remaining = std::nullopt;
 };
 
 class TempStore {

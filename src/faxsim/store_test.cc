@@ -1,0 +1,161 @@
+// Which files the library serves as a store: never one it would have to
+// create or alter, and in full one made by another program with plain SQL.
+#include <sqlite3.h>
+#include <string.h>
+
+#include <string>
+
+#include "faxsim/simulator_test_support.h"
+
+namespace faxsim {
+namespace {
+
+using testing::readFile;
+using testing::TempStore;
+using testing::writeFile;
+
+RFaxError connectCode() {
+  RFaxError code = -1;
+  RFaxServerHandle server = RFaxCreateServerHandle("faxsrv", 4, &code);
+  if (server != 0)
+    RFaxCloseServerHandle(server);
+  return code;
+}
+
+TEST(StoreFileTest, MissingFileIsUnavailableAndNotCreated) {
+  TempStore dir(TempStore::Contents::kNothing);
+  ASSERT_TRUE(dir.ok());
+  EXPECT_EQ(connectCode(), 3);
+  EXPECT_EQ(fopen(dir.path().c_str(), "rb"), nullptr);
+}
+
+TEST(StoreFileTest, ForeignFilesAreUnavailableAndLeftAsTheyWere) {
+  struct Case {
+    const char* what;
+    const char* sql;  // run on a fresh SQLite database; nullptr: write `bytes`
+    std::string bytes;
+  } cases[] = {
+      {"empty file", nullptr, ""},
+      {"text file", nullptr, "host,user\nfaxsrv,alice\n"},
+      {"SQLite file cut short", nullptr, std::string("SQLite format 3\0", 16) + "rest"},
+      {"user_version 0", "CREATE TABLE servers (host TEXT)", ""},
+      {"user_version 2",
+       "CREATE TABLE servers (host, description, release, tz_state, bias, standard_bias,"
+       " daylight_bias); PRAGMA user_version = 2",
+       ""},
+      {"faxes lacks user2",
+       "CREATE TABLE servers (host, description, release, tz_state, bias, standard_bias,"
+       " daylight_bias); CREATE TABLE users (host, user_id, qualifier, name);"
+       " CREATE TABLE faxes (handle INTEGER PRIMARY KEY, host, owner, fax_id, folder, received,"
+       " date, pages, error_code, viewed, printed, body_printed, approved, held, user1);"
+       " CREATE TABLE faults (host, operation, target, mark_code, error_code, remaining);"
+       " CREATE TABLE error_texts (code, text); CREATE TABLE settings (key, value);"
+       " PRAGMA user_version = 1",
+       ""},
+  };
+  for (const Case& c : cases) {
+    TempStore dir(TempStore::Contents::kNothing);
+    ASSERT_TRUE(dir.ok());
+    if (c.sql != nullptr) {
+      sqlite::Database db;
+      ASSERT_TRUE(db.open(dir.path(), sqlite::Database::Mode::kCreate, 0));
+      ASSERT_TRUE(db.exec(c.sql)) << c.what;
+    } else {
+      ASSERT_TRUE(writeFile(dir.path(), c.bytes));
+    }
+    std::string before = readFile(dir.path());
+    EXPECT_EQ(connectCode(), 3) << c.what;
+    EXPECT_EQ(RFaxGetAPIVersion(), 1228521600) << c.what;
+    EXPECT_EQ(readFile(dir.path()), before) << c.what;
+    EXPECT_EQ(readFile(dir.path() + "-wal"), "") << c.what;
+  }
+}
+
+// Exactly the documented tables and columns: no defaults, no collations, no
+// constraints or indexes beyond the primary keys.
+const char kPlainStore[] = R"sql(
+CREATE TABLE servers (host TEXT PRIMARY KEY, description TEXT, release INTEGER, tz_state INTEGER,
+  bias INTEGER, standard_bias INTEGER, daylight_bias INTEGER);
+CREATE TABLE users (host TEXT, user_id TEXT, qualifier TEXT, name TEXT,
+  PRIMARY KEY (host, user_id));
+CREATE TABLE faxes (handle INTEGER PRIMARY KEY, host TEXT, owner TEXT, fax_id TEXT, folder TEXT,
+  received INTEGER, date INTEGER, pages INTEGER, error_code INTEGER, viewed INTEGER,
+  printed INTEGER, body_printed INTEGER, approved INTEGER, held INTEGER, user1 INTEGER,
+  user2 INTEGER);
+CREATE TABLE faults (host TEXT, operation TEXT, target TEXT, mark_code INTEGER,
+  error_code INTEGER, remaining INTEGER);
+CREATE TABLE error_texts (code INTEGER PRIMARY KEY, text TEXT);
+CREATE TABLE settings (key TEXT PRIMARY KEY, value);
+PRAGMA user_version = 1;
+INSERT INTO servers VALUES ('FaxSrv', 'Plain', 1568, 2, 60, 0, -60);
+INSERT INTO users VALUES ('faxsrv', 'Alice', 'Q', 'Alice Plain');
+INSERT INTO faxes VALUES (7, 'FAXSRV', 'alice', 'P7', 'main', 1, 100, 2, 0, 0, 0, 0, 0, 0, 0, 0),
+                         (8, 'faxsrv', 'ALICE', 'P8', 'other', 0, 50, 1, 3, 1, 0, 0, 0, 0, 0, 0);
+INSERT INTO faults VALUES ('FAXSRV', 'load_fax', 'P8', NULL, 77, 1);
+INSERT INTO error_texts VALUES (77, 'Plain fault');
+INSERT INTO settings VALUES ('api_version', 1234567890);
+)sql";
+
+TEST(StoreFileTest, APlainStoreIsServedInFull) {
+  TempStore dir(TempStore::Contents::kNothing);
+  ASSERT_TRUE(dir.ok());
+  {
+    sqlite::Database db;
+    ASSERT_TRUE(db.open(dir.path(), sqlite::Database::Mode::kCreate, 0));
+    ASSERT_TRUE(db.exec(kPlainStore));
+  }
+  EXPECT_EQ(RFaxGetAPIVersion(), 1234567890);
+  RFaxError code = -1;
+  RFaxServerHandle server = RFaxCreateServerHandle("faxsrv", 4, &code);
+  ASSERT_NE(server, 0u);
+  ServerInfo info;
+  ASSERT_EQ(RFaxGetServerInfo2(server, &info), 0);
+  EXPECT_STREQ(info.description, "Plain");
+  EXPECT_EQ(info.timeZone.DaylightBias, -60);
+  UserRecord record;
+  ASSERT_EQ(RFaxLoadUser3(server, 1, 0, "ALICE", 0, 0, 0, 0, 11, &record), 0);
+  EXPECT_STREQ(record.userId, "Alice");
+  RFaxListHandle list = 0;
+  ASSERT_EQ(RFaxGetFaxList(server, record.userId, 1, 0xFFFD, 0, &list), 0);
+  FaxListElement* element = nullptr;
+  ASSERT_EQ(RFaxListGetFirstElementPtr(list, &element), 0);
+  EXPECT_STREQ(element->faxId, "P7");
+  ASSERT_EQ(RFaxListGetNextElementPtr(list, &element), 0);
+  EXPECT_EQ(element->flags, 0x04u);
+  EXPECT_EQ(element->errorCode, 3);
+  EXPECT_EQ(RFaxListGetNextElementPtr(list, &element), 7);
+  RFaxCloseListHandle(list);
+  char detail[kFaxDetailSize];
+  EXPECT_EQ(RFaxLoadFax3(server, 8, 0, 3, 0, detail, 11), 77);
+  char text[501];
+  RFaxStringRFaxErr(77, text, sizeof(text));
+  EXPECT_STREQ(text, "Plain fault");
+  EXPECT_EQ(InkStampFax(server, 8, 4), 0);
+  EXPECT_EQ(InkStampFax(server, 7, 12), 0);
+  EXPECT_EQ(RFaxCloseServerHandle(server), 0);
+  sqlite::Database db;
+  ASSERT_TRUE(db.open(dir.path(), sqlite::Database::Mode::kReadWrite, 0));
+  int64_t value = 0;
+  ASSERT_TRUE(db.queryInt("SELECT user2 FROM faxes WHERE handle = 7", &value));
+  EXPECT_EQ(value, 1);
+  ASSERT_TRUE(db.queryInt("SELECT remaining FROM faults", &value));
+  EXPECT_EQ(value, 0);
+}
+
+TEST(StoreFileTest, AnOpenStoreUsesTheWriteAheadLog) {
+  TempStore store;
+  ASSERT_TRUE(store.ok());
+  ASSERT_TRUE(store.addServer("faxsrv"));
+  store.closeDb();
+  RFaxError code = -1;
+  RFaxServerHandle server = RFaxCreateServerHandle("faxsrv", 4, &code);
+  ASSERT_NE(server, 0u);
+  sqlite::Statement mode;
+  ASSERT_TRUE(mode.prepare(store.db(), "PRAGMA journal_mode"));
+  ASSERT_EQ(mode.step(), SQLITE_ROW);
+  EXPECT_EQ(mode.columnText(0), "wal");
+  RFaxCloseServerHandle(server);
+}
+
+}  // namespace
+}  // namespace faxsim
