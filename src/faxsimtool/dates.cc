@@ -60,7 +60,7 @@ bool expect(std::string_view text, size_t* pos, char c) {
 // The calendar form; false when the text is not one or names no real day.
 bool parseCalendar(std::string_view text, int64_t* seconds) {
   size_t pos = 0;
-  int year, month, day, hour = 0, minute = 0, second = 0;
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
   if (!readField(text, &pos, 4, &year) || !expect(text, &pos, '-') ||
       !readField(text, &pos, 2, &month) || !expect(text, &pos, '-') ||
       !readField(text, &pos, 2, &day))
