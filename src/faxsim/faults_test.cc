@@ -65,7 +65,7 @@ TEST_F(FaultsTest, ElementFaultsTargetAnIndexAndNeverPassTheEnd) {
   ASSERT_EQ(RFaxListGetFirstElementPtr(list, &element), 0);
   EXPECT_EQ(RFaxListGetNextElementPtr(list, &element), 15);
   ASSERT_EQ(RFaxListGetNextElementPtr(list, &element), 0);  // the retry asks for index 1 again
-  EXPECT_EQ(element->faxHandle, 32u);
+  EXPECT_EQ(+element->faxHandle, 32u);
   ASSERT_TRUE(store_.addFault({.operation = "element", .errorCode = 18, .remaining = 5}));
   EXPECT_EQ(RFaxListGetNextElementPtr(list, &element), 7);
   EXPECT_EQ(remaining(2), 5);

@@ -60,7 +60,7 @@ TEST_F(FaxListTest, ElementsCarryTheFaxAtTheirOffsetsAndZerosElsewhere) {
   ASSERT_EQ(fetch(server, &list), 0);
   FaxListElement* element = nullptr;
   ASSERT_EQ(RFaxListGetFirstElementPtr(list, &element), 0);
-  EXPECT_EQ(element->flags, 0x10u);  // received, not viewed
+  EXPECT_EQ(+element->flags, 0x10u);  // received, not viewed
   ASSERT_EQ(RFaxListGetNextElementPtr(list, &element), 0);
   ASSERT_EQ(RFaxListGetNextElementPtr(list, &element), 0);
   const unsigned char* bytes = reinterpret_cast<const unsigned char*>(element);
@@ -95,14 +95,14 @@ TEST_F(FaxListTest, TheListIsASnapshotAndTheWalkEndsWithSeven) {
   ASSERT_EQ(InkStampFax(server, 10, 0), 0);  // viewed, after the list was taken
   FaxListElement* element = nullptr;
   ASSERT_EQ(RFaxListGetFirstElementPtr(list, &element), 0);
-  EXPECT_EQ(element->flags, 0x10u);
+  EXPECT_EQ(+element->flags, 0x10u);
   ASSERT_EQ(RFaxListGetNextElementPtr(list, &element), 0);
-  EXPECT_EQ(element->faxHandle, 40u);
+  EXPECT_EQ(+element->faxHandle, 40u);
   EXPECT_EQ(RFaxListGetNextElementPtr(list, &element), 7);
   EXPECT_EQ(element, nullptr);
   EXPECT_EQ(RFaxListGetNextElementPtr(list, &element), 7);
   ASSERT_EQ(RFaxListGetFirstElementPtr(list, &element), 0);  // the first request restarts
-  EXPECT_EQ(element->faxHandle, 10u);
+  EXPECT_EQ(+element->faxHandle, 10u);
   EXPECT_EQ(RFaxListGetFirstElementPtr(list, nullptr), 9);
   EXPECT_EQ(RFaxListGetNextElementPtr(list + 1000, &element), 1);
 

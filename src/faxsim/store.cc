@@ -126,6 +126,8 @@ bool Store::open(const std::string& path) {
   // With the write-ahead log, NORMAL still keeps every commit through a
   // crash of the process; only a power loss may drop the last ones.
   db_.exec("PRAGMA synchronous = NORMAL");
+  db_.exec("PRAGMA cache_size = -32768");
+  db_.exec("PRAGMA mmap_size = 67108864");
   sql_ = std::make_unique<StoreStatements>();
   marks_ = std::make_unique<sqlite::Statement[]>(kMarkCodeCount);
   if (!prepareAll(db_, sql_.get())) {

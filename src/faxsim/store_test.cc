@@ -111,7 +111,7 @@ TEST(StoreFileTest, APlainStoreIsServedInFull) {
   ServerInfo info;
   ASSERT_EQ(RFaxGetServerInfo2(server, &info), 0);
   EXPECT_STREQ(info.description, "Plain");
-  EXPECT_EQ(info.timeZone.DaylightBias, -60);
+  EXPECT_EQ(+info.timeZone.DaylightBias, -60);
   UserRecord record;
   ASSERT_EQ(RFaxLoadUser3(server, 1, 0, "ALICE", 0, 0, 0, 0, 11, &record), 0);
   EXPECT_STREQ(record.userId, "Alice");
@@ -121,8 +121,8 @@ TEST(StoreFileTest, APlainStoreIsServedInFull) {
   ASSERT_EQ(RFaxListGetFirstElementPtr(list, &element), 0);
   EXPECT_STREQ(element->faxId, "P7");
   ASSERT_EQ(RFaxListGetNextElementPtr(list, &element), 0);
-  EXPECT_EQ(element->flags, 0x04u);
-  EXPECT_EQ(element->errorCode, 3);
+  EXPECT_EQ(+element->flags, 0x04u);
+  EXPECT_EQ(+element->errorCode, 3);
   EXPECT_EQ(RFaxListGetNextElementPtr(list, &element), 7);
   RFaxCloseListHandle(list);
   char detail[kFaxDetailSize];
