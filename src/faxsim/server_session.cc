@@ -69,8 +69,8 @@ int32_t ServerSession::connect(const std::string& storePath, const char* host) {
     return error;
   sqlite::Statement& server = store_.sql().findServer;
   sqlite::ResetGuard reset(server);
-  if (int32_t error = lookUp(server, server.bindText(1, host), kServerNotFound))
-    return error;
+  if (int32_t missing = lookUp(server, server.bindText(1, host), kServerNotFound))
+    return missing;
   host_ = server.columnText(0);
   return kNoError;
 }

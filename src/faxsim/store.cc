@@ -1,7 +1,6 @@
 #include "faxsim/store.h"
 
 #include <sqlite3.h>
-#include <stdlib.h>
 
 #include <string_view>
 #include <vector>
@@ -218,13 +217,6 @@ bool openStoreForLookup(sqlite::Database* db) {
   std::string path = storePathFromEnvironment();
   return !path.empty() && db->open(path, sqlite::Database::Mode::kReadWrite, kBusyTimeoutMs) &&
          hasStoreVersion(*db);
-}
-
-std::string storePathFromEnvironment() {
-  const char* store = getenv("FAXSIM_STORE");
-  if (store != nullptr && *store != '\0')
-    return store;
-  return defaultStorePath();
 }
 
 }  // namespace faxsim

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "faxsim/simulator_test_support.h"
+#include "faxsim/store_path.h"
 
 namespace faxsim {
 namespace {
@@ -156,6 +157,21 @@ TEST(StoreFileTest, AnOpenStoreUsesTheWriteAheadLog) {
   EXPECT_EQ(mode.columnText(0), "wal");
   RFaxCloseServerHandle(server);
 }
+
+#ifndef _WIN32
+TEST(StorePathTest, FollowsTheXdgDataDirectoryElseHome) {
+  testing::ScopedEnv store("FAXSIM_STORE", nullptr);
+  testing::ScopedEnv home("HOME", "/home/u");
+  {
+    testing::ScopedEnv data("XDG_DATA_HOME", "/data");
+    EXPECT_EQ(storePathFromEnvironment(), "/data/faxsim/store.db");
+  }
+  testing::ScopedEnv data("XDG_DATA_HOME", "");
+  EXPECT_EQ(storePathFromEnvironment(), "/home/u/.local/share/faxsim/store.db");
+  testing::ScopedEnv named("FAXSIM_STORE", "/elsewhere.db");
+  EXPECT_EQ(storePathFromEnvironment(), "/elsewhere.db");
+}
+#endif
 
 }  // namespace
 }  // namespace faxsim
