@@ -225,9 +225,9 @@ int runGenerate(const Context& ctx) {
     return ctx.fail(error);
   if (!transaction.commit())
     return ctx.fail(storeError(db));
-  fprintf(ctx.out, "Generated %lld faxes for %s on server %s (handles %lld to %lld)\n",
-          static_cast<long long>(count), settings.owner.c_str(), settings.host.c_str(),
-          static_cast<long long>(settings.firstHandle),
+  fprintf(ctx.out, "Generated %lld %s for %s on server %s (handles %lld to %lld)\n",
+          static_cast<long long>(count), count == 1 ? "fax" : "faxes", settings.owner.c_str(),
+          settings.host.c_str(), static_cast<long long>(settings.firstHandle),
           static_cast<long long>(settings.firstHandle + count - 1));
   return kExitOk;
 }

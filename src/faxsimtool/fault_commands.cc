@@ -89,6 +89,8 @@ int runAddFault(const Context& ctx) {
     int status = requireServer(ctx, db, host, &storedHost);
     if (status != kExitOk)
       return status;
+  } else if (findServer(db, host, &storedHost) < 0) {  // not found: kept as given
+    return ctx.fail(storeError(db));
   }
   sqlite::Statement insert;
   if (!insert.prepare(db,
@@ -158,7 +160,9 @@ int runClearFaults(const Context& ctx) {
     remove.bindText(1, ctx.arg(0));
   if (!remove.run())
     return ctx.fail(storeError(db));
-  fprintf(ctx.out, "Cleared %lld faults\n", static_cast<long long>(db.changes()));
+  int64_t cleared = db.changes();
+  fprintf(ctx.out, "Cleared %lld %s\n", static_cast<long long>(cleared),
+          cleared == 1 ? "fault" : "faults");
   return kExitOk;
 }
 

@@ -8,6 +8,7 @@
 
 #include "faxsimtool/command.h"
 #include "faxsimtool/test_store.h"
+#include "sqlite/sqlite_db.h"
 
 namespace faxsimtool {
 namespace {
@@ -74,6 +75,42 @@ TEST_F(FaxsimToolTest, MissingOrForeignStoresAreClearErrors) {
   EXPECT_EQ(empty.status, 1);
   EXPECT_NE(empty.err.find("its user_version is 0, not 1"), std::string::npos) << empty.err;
   EXPECT_EQ(std::filesystem::file_size(store()), 0u);
+}
+
+TEST_F(FaxsimToolTest, WorksOnAStoreMadeByAnotherProgramWithOnlyTheRequiredColumns) {
+  {
+    sqlite::Database db;
+    ASSERT_TRUE(db.open(store(), sqlite::Database::Mode::kCreate, 1000));
+    ASSERT_TRUE(db.exec(
+        "CREATE TABLE servers (host, description, release, tz_state, bias, standard_bias,"
+        " daylight_bias);"
+        "CREATE TABLE users (host, user_id, qualifier, name);"
+        "CREATE TABLE faxes (handle INTEGER PRIMARY KEY, host, owner, fax_id, folder, received,"
+        " date, pages, error_code, viewed, printed, body_printed, approved, held, user1, user2);"
+        "CREATE TABLE faults (host, operation, target, mark_code, error_code, remaining);"
+        "CREATE TABLE error_texts (code INTEGER PRIMARY KEY, text);"
+        "CREATE TABLE settings (key TEXT PRIMARY KEY, value);"
+        "PRAGMA user_version = 1;"))
+        << db.errorMessage();
+  }
+  ok({"add-server", "faxsrv"});
+  ok({"add-user", "FAXSRV", "alice"});
+  expectRejected({"add-user", "faxsrv", "ALICE"}, 1, "already exists");  // NOCASE all the same
+  ok({"add-fax", "faxsrv", "ALICE", "APP1", "--viewed"});
+  ok({"generate", "faxsrv", "ALICE", "10"});
+  ok({"add-fault", "faxsrv", "mark", "5", "--target", "APP1"});
+  ok({"set-setting", "api_version", "5"});
+  EXPECT_EQ(queryInt("SELECT count(*) FROM faxes WHERE owner = 'alice' AND pages IS NOT NULL"), 11);
+  std::string listing = ok({"list-faxes", "faxsrv", "ALICE"});
+  EXPECT_NE(listing.find("\n     1  APP1  "), std::string::npos) << listing;
+
+  // A table or column missing makes it no store.
+  {
+    sqlite::Database db;
+    ASSERT_TRUE(db.open(store(), sqlite::Database::Mode::kReadWrite, 1000));
+    ASSERT_TRUE(db.exec("ALTER TABLE faxes DROP COLUMN user2"));
+  }
+  expectRejected({"list-servers"}, 1, "is not a faxsim store: table faxes has no column user2");
 }
 
 TEST_F(FaxsimToolTest, AddServerStoresDefaultsAndOptions) {
@@ -219,9 +256,13 @@ TEST_F(FaxsimToolTest, FaultsAreAddedListedAndCleared) {
   expectRejected({"add-fault", "faxsrv", "mark", "2", "--mark-code", "70000"}, 2, "--mark-code");
   expectRejected({"add-fault", "faxsrv", "mark", "2", "--count", "0"}, 2, "--count");
 
-  EXPECT_EQ(ok({"clear-faults", "Faxsrv"}), "Cleared 3 faults\n");
+  // A connect fault for a known host takes the store's spelling of it.
+  EXPECT_EQ(ok({"add-fault", "FaxSrv", "connect", "2"}), "Added fault 5\n");
+  EXPECT_EQ(queryText("SELECT host FROM faults WHERE rowid = 5"), "faxsrv");
+
+  EXPECT_EQ(ok({"clear-faults", "Faxsrv"}), "Cleared 4 faults\n");
   EXPECT_EQ(queryInt("SELECT count(*) FROM faults"), 1);
-  EXPECT_EQ(ok({"clear-faults"}), "Cleared 1 faults\n");
+  EXPECT_EQ(ok({"clear-faults"}), "Cleared 1 fault\n");
   EXPECT_EQ(queryInt("SELECT count(*) FROM faults"), 0);
 }
 

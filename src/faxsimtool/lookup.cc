@@ -68,7 +68,7 @@ int requireUser(const Context& ctx, sqlite::Database& db, std::string_view host,
 
 int64_t maxFaxHandle(sqlite::Database& db) {
   int64_t handle = 0;
-  if (!db.queryInt("SELECT coalesce(max(handle), 0) FROM faxes", &handle))
+  if (!db.queryInt("SELECT max(coalesce(max(handle), 0), 0) FROM faxes", &handle))
     return -1;
   return handle;
 }

@@ -25,7 +25,8 @@ int requireServer(const Context& ctx, sqlite::Database& db, std::string_view hos
 int requireUser(const Context& ctx, sqlite::Database& db, std::string_view host,
                 std::string_view userId, std::string* storedHost, std::string* storedUserId);
 
-// The largest fax handle in the store, 0 when it has none; -1 on a store error.
+// The largest fax handle in the store, 0 when it has none (or, in a store
+// made by another program, only handles below 1); -1 on a store error.
 int64_t maxFaxHandle(sqlite::Database& db);
 
 }  // namespace faxsimtool

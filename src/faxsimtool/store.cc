@@ -94,7 +94,11 @@ bool openStore(const std::string& path, sqlite::Database* db, std::string* error
   }
   int64_t version = 0;
   if (!db->queryInt("PRAGMA user_version", &version)) {
-    *error = path + " is not a faxsim store: " + db->errorMessage();
+    // SQLite opens lazily: an unreadable file shows only at the first read.
+    if ((db->errorCode() & 0xFF) == SQLITE_NOTADB)
+      *error = path + " is not a faxsim store: " + db->errorMessage();
+    else
+      *error = "cannot read " + path + ": " + db->errorMessage();
     return false;
   }
   if (version != faxsim::kStoreVersion) {
