@@ -149,7 +149,8 @@ TEST_F(MarkFaxesTest, SortsByDateOnRequest) {
     std::string ids;
     for (size_t at = text.find('/'); at != std::string::npos; at = text.find('/', at + 1)) {
       size_t start = text.find(' ', at) + 1;
-      ids += (ids.empty() ? "" : " ") + text.substr(start, text.find('\n', start) - start);
+      if (!ids.empty()) ids += ' ';
+      ids += text.substr(start, text.find('\n', start) - start);
     }
     EXPECT_EQ(ids, c.expectedIds);
     EXPECT_EQ(fakeclient::trace().rfind("RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 0\n"
