@@ -149,7 +149,8 @@ TEST_F(MarkFaxesTest, SortsByDateOnRequest) {
     std::string ids;
     for (size_t at = text.find('/'); at != std::string::npos; at = text.find('/', at + 1)) {
       size_t start = text.find(' ', at) + 1;
-      if (!ids.empty()) ids += ' ';
+      if (!ids.empty())
+        ids += ' ';
       ids += text.substr(start, text.find('\n', start) - start);
     }
     EXPECT_EQ(ids, c.expectedIds);
