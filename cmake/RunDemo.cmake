@@ -1,0 +1,23 @@
+# The demo: a fresh simulated server in the build tree, one marking run of
+# inkstamp on it, and the user's faxes before and after. Run by the `demo`
+# target (cmake --workflow --preset demo) with FAXSIM, INKSTAMP and STORE set.
+# It never touches the user's default store: every command names STORE.
+
+function(demo_step title)
+  message("\n==> ${title}\n$ ${ARGN}\n")
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "demo: the command above failed (${status})")
+  endif()
+endfunction()
+
+file(REMOVE "${STORE}" "${STORE}-wal" "${STORE}-shm" "${STORE}.trace")
+set(ENV{FAXSIM_STORE} "${STORE}")
+set(ENV{FAXSIM_TRACE} "${STORE}.trace")
+
+demo_step("A fresh demo server" "${FAXSIM}" --store "${STORE}" demo)
+demo_step("ALICE's faxes before the run" "${FAXSIM}" --store "${STORE}" list-faxes faxsrv alice)
+demo_step("Mark her received APP faxes in the main folder printed and viewed, oldest first"
+  "${INKSTAMP}" -s faxsrv -u alice -R -t -mp -mv "APP*")
+demo_step("ALICE's faxes after the run" "${FAXSIM}" --store "${STORE}" list-faxes faxsrv alice)
+message("\nThe store is ${STORE}; every client-library call of the run is in ${STORE}.trace.")
