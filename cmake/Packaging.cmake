@@ -1,0 +1,70 @@
+# The Windows packages, made with `cpack` (or `cmake --workflow --preset
+# mingw-i686`) in a cross build:
+#
+#   inkstamp-<version>-<win32|win64>.zip
+#       What an administrator installs beside the vendor's RFWIN32.dll:
+#       inkstamp.exe, the README and the install note. Never our simulator DLL.
+#   inkstamp-<version>-<win32|win64>-simulator-test.zip
+#       For trying the program without a fax server: inkstamp.exe with the
+#       simulator's RFWIN32.dll and its faxsim.exe. Not for a server's machine:
+#       its RFWIN32.dll would shadow the vendor's.
+#
+# Each archive is one component; the install rules of the rest of the tree
+# (the POSIX layout) are left out of both.
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(inkstamp_package_system win32)
+else()
+  set(inkstamp_package_system win64)
+endif()
+set(inkstamp_package_name "inkstamp-${PROJECT_VERSION}-${inkstamp_package_system}")
+
+# Text files in the archives get Windows line ends, for Notepad's sake.
+function(inkstamp_windows_text source destination_name out_path)
+  set(out "${CMAKE_BINARY_DIR}/packaging/${destination_name}")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${source}")
+  file(READ "${source}" text)
+  string(REPLACE "\r\n" "\n" text "${text}")
+  string(REPLACE "\n" "\r\n" text "${text}")
+  file(CONFIGURE OUTPUT "${out}" CONTENT "${text}" @ONLY)
+  set(${out_path} "${out}" PARENT_SCOPE)
+endfunction()
+
+inkstamp_windows_text(${PROJECT_SOURCE_DIR}/packaging/INSTALL-windows.txt INSTALL.txt install_note)
+inkstamp_windows_text(${PROJECT_SOURCE_DIR}/packaging/SIMULATOR-windows.txt SIMULATOR.txt
+                      simulator_note)
+if(EXISTS ${PROJECT_SOURCE_DIR}/README.md)
+  inkstamp_windows_text(${PROJECT_SOURCE_DIR}/README.md README.txt readme)
+else()
+  set(readme "")
+endif()
+
+# The program's archive. (install(TARGETS) rather than install(FILES), so
+# that CPACK_STRIP_FILES applies.)
+install(TARGETS inkstamp RUNTIME DESTINATION . COMPONENT program)
+install(FILES ${install_note} ${readme} DESTINATION . COMPONENT program)
+
+# The simulator test archive: a complete, runnable set. The DLL's own import
+# library goes to a component that no archive holds.
+install(TARGETS inkstamp faxsim rfwin32
+        RUNTIME DESTINATION . COMPONENT simulator_test
+        ARCHIVE DESTINATION lib COMPONENT simulator_import_library)
+install(FILES ${simulator_note} ${readme} DESTINATION . COMPONENT simulator_test)
+
+set(CPACK_PACKAGE_NAME "inkstamp")
+set(CPACK_PACKAGE_VENDOR "InkStamp")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mark a fax server user's faxes as printed, viewed, approved and more")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_FILE_NAME "${inkstamp_package_name}")
+set(CPACK_GENERATOR "ZIP")
+set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL program simulator_test)
+set(CPACK_COMPONENTS_GROUPING IGNORE)
+set(CPACK_ARCHIVE_PROGRAM_FILE_NAME "${inkstamp_package_name}")
+set(CPACK_ARCHIVE_SIMULATOR_TEST_FILE_NAME "${inkstamp_package_name}-simulator-test")
+set(CPACK_PACKAGE_DIRECTORY "${CMAKE_BINARY_DIR}/packages")
+set(CPACK_STRIP_FILES ON)
+include(CPack)
+cpack_add_component(program DISPLAY_NAME "inkstamp" REQUIRED)
+cpack_add_component(simulator_test DISPLAY_NAME "inkstamp with the simulated fax server (testing only)"
+                    DISABLED)
