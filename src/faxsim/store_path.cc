@@ -4,11 +4,19 @@
 
 namespace faxsim {
 
-std::string storePathFromEnvironment() {
-  const char* store = getenv("FAXSIM_STORE");
-  if (store != nullptr && *store != '\0')
+const char* processEnv(const char* name) {
+  return getenv(name);
+}
+
+const char* nonEmptyVariable(const EnvLookup& env, const char* name) {
+  const char* value = env(name);
+  return value != nullptr && *value != '\0' ? value : nullptr;
+}
+
+std::string storePathFromEnvironment(const EnvLookup& env) {
+  if (const char* store = nonEmptyVariable(env, "FAXSIM_STORE"))
     return store;
-  return defaultStorePath();
+  return defaultStorePath(env);
 }
 
 }  // namespace faxsim

@@ -1,12 +1,6 @@
 #include "faxsimtool/store_path.h"
 
-#include <stdlib.h>
-
 namespace faxsimtool {
-
-const char* processEnv(const char* name) {
-  return getenv(name);
-}
 
 bool resolveStorePath(std::optional<std::string_view> option, const EnvLookup& env,
                       std::string* path, std::string* error) {
@@ -14,12 +8,17 @@ bool resolveStorePath(std::optional<std::string_view> option, const EnvLookup& e
     *path = std::string(*option);
     return true;
   }
-  const char* fromEnv = env("FAXSIM_STORE");
-  if (fromEnv != nullptr && fromEnv[0] != '\0') {
-    *path = fromEnv;
+  *path = faxsim::storePathFromEnvironment(env);
+  if (!path->empty())
     return true;
-  }
-  return defaultStorePath(env, path, error);
+#ifdef _WIN32
+  *error = "no store given and LOCALAPPDATA is not set; use --store PATH or set FAXSIM_STORE";
+#else
+  *error =
+      "no store given and neither XDG_DATA_HOME nor HOME is set; use --store PATH or set "
+      "FAXSIM_STORE";
+#endif
+  return false;
 }
 
 }  // namespace faxsimtool
