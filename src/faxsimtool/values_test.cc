@@ -29,7 +29,10 @@ TEST(ParseInteger, RefusesAnythingButAWholeNumberAndLeavesTheValue) {
     std::string error;
     EXPECT_FALSE(parseInteger(text, INT32_MIN, INT32_MAX, &value, &error)) << text;
     EXPECT_EQ(value, 7) << text;
-    EXPECT_EQ(error, "'" + std::string(text) + "' is not a number") << text;
+    std::string expected = "'";
+    expected += text;
+    expected += "' is not a number";
+    EXPECT_EQ(error, expected) << text;
   }
 }
 
