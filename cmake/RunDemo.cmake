@@ -4,7 +4,8 @@
 # It never touches the user's default store: every command names STORE.
 
 function(demo_step title)
-  message("\n==> ${title}\n$ ${ARGN}\n")
+  list(JOIN ARGN " " shown)
+  message("\n==> ${title}\n$ ${shown}\n")
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "demo: the command above failed (${status})")
