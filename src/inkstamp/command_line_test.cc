@@ -5,27 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "inkstamp/c_string_vector_for_test.h"
+
 namespace {
 
 // An argument vector as the platform hands it over: the program's name, the
 // arguments, a null entry.
-class Arguments {
- public:
-  Arguments(std::initializer_list<const char*> arguments) {
-    texts_.push_back("inkstamp");
-    for (const char* argument : arguments)
-      texts_.push_back(argument);
-    for (std::string& text : texts_)
-      pointers_.push_back(text.data());
-    pointers_.push_back(nullptr);
-  }
-  int count() const { return static_cast<int>(texts_.size()); }
-  char** vector() { return pointers_.data(); }
-
- private:
-  std::vector<std::string> texts_;
-  std::vector<char*> pointers_;
-};
 
 std::string describe(std::initializer_list<const char*> arguments) {
   std::string text;
@@ -78,7 +63,7 @@ TEST(CommandLineTest, RefusedCommandLinesAskForTheUsageText) {
       {"-s", "host", "-u", "alice", "-mp", "-x", "fax"},
   };
   for (const auto& arguments : cases) {
-    Arguments argv(arguments);
+    CStringVector argv = CStringVector::commandLine(arguments);
     RunRequest request;
     EXPECT_EQ(readCommandLine(argv.count(), argv.vector(), &request), CommandLineOutcome::kUsage)
         << describe(arguments);
@@ -143,7 +128,7 @@ const RequestCase kRequestCases[] = {
 TEST(CommandLineTest, ReadsTheRequest) {
   for (const RequestCase& c : kRequestCases) {
     SCOPED_TRACE(describe(c.arguments));
-    Arguments argv(c.arguments);
+    CStringVector argv = CStringVector::commandLine(c.arguments);
     RunRequest request;
     ASSERT_EQ(readCommandLine(argv.count(), argv.vector(), &request), c.outcome);
     EXPECT_STREQ(request.host, c.host);
@@ -171,7 +156,7 @@ TEST(CommandLineTest, EachMarkingOptionSetsItsBit) {
       {"-n1", 0x0800}, {"-m2", 0x1000}, {"-n2", 0x2000},
   };
   for (const auto& option : options) {
-    Arguments argv({"-s", "h", "-u", "a", option.option, "x"});
+    CStringVector argv = CStringVector::commandLine({"-s", "h", "-u", "a", option.option, "x"});
     RunRequest request;
     ASSERT_EQ(readCommandLine(argv.count(), argv.vector(), &request), kComplete) << option.option;
     EXPECT_EQ(request.marks, option.mark) << option.option;

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "inkstamp/c_string_vector_for_test.h"
+
 #include "fakeclient/fake_client.h"
 #include "inkstamp/mark_program.h"
 
@@ -17,21 +19,6 @@ using testing::internal::GetCapturedStdout;
 
 const uint32_t kReceived = kFaxFlagReceived;
 const uint32_t kSent = 0;
-
-// Fax-ID patterns as the command line hands them over: ended by a null entry.
-class Patterns {
- public:
-  Patterns(std::initializer_list<const char*> patterns) : texts_(patterns.begin(), patterns.end()) {
-    for (std::string& text : texts_)
-      pointers_.push_back(text.data());
-    pointers_.push_back(nullptr);
-  }
-  operator char**() { return pointers_.data(); }
-
- private:
-  std::vector<std::string> texts_;
-  std::vector<char*> pointers_;
-};
 
 // A program connected to the fake server as user ALICE, writing its marking
 // messages to a temporary file.
@@ -87,7 +74,7 @@ FaxListElement fax(RFaxFaxHandle handle, const char* faxId, uint32_t flags = kRe
 }
 
 TEST_F(MarkFaxesTest, AnEmptyListGivesAnEmptySummaryAndIsClosed) {
-  program_->markFaxes(kDirectionBoth, kMarkPrinted, Patterns({"*"}));
+  program_->markFaxes(kDirectionBoth, kMarkPrinted, CStringVector({"*"}));
   EXPECT_EQ(output(),
             "Retrieving fax list...\n"
             "\n"
@@ -102,7 +89,7 @@ TEST_F(MarkFaxesTest, AnEmptyListGivesAnEmptySummaryAndIsClosed) {
 TEST_F(MarkFaxesTest, AFailingFirstElementRequestEndsTheWalkAtOnce) {
   setList({fax(1, "A")});
   fakeclient::failElementRequest(0, 3);
-  program_->markFaxes(kDirectionReceived, kMarkPrinted, Patterns({"*"}));
+  program_->markFaxes(kDirectionReceived, kMarkPrinted, CStringVector({"*"}));
   EXPECT_EQ(output(),
             "Retrieving fax list...\n"
             "\n"
@@ -119,7 +106,7 @@ TEST_F(MarkFaxesTest, AFailedFetchEndsThePassWithNothingToClose) {
   fakeclient::failFaxList(4);
   program_->mainFolderOnly = false;
   sortOrder = kSortByDate;
-  program_->markFaxes(kDirectionBoth, kMarkPrinted, Patterns({"*"}));
+  program_->markFaxes(kDirectionBoth, kMarkPrinted, CStringVector({"*"}));
   EXPECT_EQ(output(),
             "Retrieving fax list...\n"
             "Can't retrieve fax list for user: ALICE\n");
@@ -141,7 +128,7 @@ TEST_F(MarkFaxesTest, SortsByDateOnRequest) {
     sortOrder = c.order;
     fakeclient::clearTrace();
     restartOutput();
-    program_->markFaxes(kDirectionBoth, kMarkViewed, Patterns({"*"}));
+    program_->markFaxes(kDirectionBoth, kMarkViewed, CStringVector({"*"}));
 
     std::string text = output();
     EXPECT_EQ(text.rfind("Retrieving fax list...\nSorting fax list by date...\n\n1/1 ", 0), 0u)
@@ -166,7 +153,7 @@ TEST_F(MarkFaxesTest, AFailedSortStillMarksInListOrder) {
   setList({fax(2, "B", kReceived, 20), fax(1, "A", kReceived, 10)});
   fakeclient::failSort(9);
   sortOrder = kSortByDate;
-  program_->markFaxes(kDirectionBoth, kMarkPrinted, Patterns({"*"}));
+  program_->markFaxes(kDirectionBoth, kMarkPrinted, CStringVector({"*"}));
   EXPECT_EQ(output(),
             "Retrieving fax list...\n"
             "Sorting fax list by date...\n"
@@ -195,7 +182,7 @@ TEST_F(MarkFaxesTest, AFailedSortStillMarksInListOrder) {
 
 TEST_F(MarkFaxesTest, AFaxMatchingTwoPatternsIsMarkedOnce) {
   setList({fax(7, "APP0438B2C87FE62B9"), fax(8, "B000409E2")});
-  program_->markFaxes(kDirectionBoth, kMarkPrinted, Patterns({"APP*", "*2B9", "nomatch"}));
+  program_->markFaxes(kDirectionBoth, kMarkPrinted, CStringVector({"APP*", "*2B9", "nomatch"}));
   EXPECT_EQ(output(),
             "Retrieving fax list...\n"
             "\n"
@@ -235,7 +222,7 @@ TEST_F(MarkFaxesTest, DirectionFiltersSkipUnwantedFaxes) {
              fax(2, "S1", kSent | kFaxFlagViewed, 0, 4), fax(3, "R2", kReceived, 0, 3),
              fax(4, "X", kSent, 0, 50)});
     restartOutput();
-    program_->markFaxes(c.directions, kMarkPrinted, Patterns({"R*", "s?"}));
+    program_->markFaxes(c.directions, kMarkPrinted, CStringVector({"R*", "s?"}));
     std::string text = output();
     ASSERT_GE(text.size(), strlen(c.summary));
     EXPECT_EQ(text.substr(text.size() - strlen(c.summary)), c.summary);
@@ -245,7 +232,7 @@ TEST_F(MarkFaxesTest, DirectionFiltersSkipUnwantedFaxes) {
 TEST_F(MarkFaxesTest, ProgressCountsMarkedFaxesThenSelectedOnes) {
   setList({fax(1, "A"), fax(2, "B")});
   fakeclient::failLoadFax(1, 5);
-  program_->markFaxes(kDirectionBoth, kMarkPrinted, Patterns({"*"}));
+  program_->markFaxes(kDirectionBoth, kMarkPrinted, CStringVector({"*"}));
   EXPECT_EQ(output(),
             "Retrieving fax list...\n"
             "\n"
@@ -264,7 +251,7 @@ TEST_F(MarkFaxesTest, TalliesCountEverySelectedFaxWhetherMarkedOrNot) {
            fax(2, "B", kSent | kFaxFlagViewed, 0, 10, 7), fax(3, "C", kSent, 0, 2, 0),
            fax(4, "other", kReceived, 0, 100, 9)});
   fakeclient::failMark(2, 3, 6);
-  program_->markFaxes(kDirectionBoth, kMarkPrinted, Patterns({"?"}));
+  program_->markFaxes(kDirectionBoth, kMarkPrinted, CStringVector({"?"}));
   std::string text = output();
   EXPECT_NE(text.find("faxes:3 marked:2 failed:1 skipped:1 total:4\n"
                       "recv:1 sent:2 viewed:1 pages:11 errs:2\n"),
@@ -275,7 +262,7 @@ TEST_F(MarkFaxesTest, TalliesCountEverySelectedFaxWhetherMarkedOrNot) {
 TEST_F(MarkFaxesTest, AFailingNextElementRequestEndsTheWalk) {
   setList({fax(1, "A"), fax(2, "B"), fax(3, "C")});
   fakeclient::failElementRequest(2, 3);
-  program_->markFaxes(kDirectionBoth, kMarkPrinted, Patterns({"*"}));
+  program_->markFaxes(kDirectionBoth, kMarkPrinted, CStringVector({"*"}));
   EXPECT_EQ(output(),
             "Retrieving fax list...\n"
             "\n"

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "inkstamp/c_string_vector_for_test.h"
+
 #include "fakeclient/fake_client.h"
 #include "inkstamp/entry.h"
 
@@ -58,24 +60,6 @@ const char kDisconnected[] =
     "Disconnect from RightFax server: faxsrv, Main office\n"
     "Disconnected\n";
 
-class Arguments {
- public:
-  Arguments(std::initializer_list<const char*> arguments) {
-    texts_.push_back("inkstamp");
-    for (const char* argument : arguments)
-      texts_.push_back(argument);
-    for (std::string& text : texts_)
-      pointers_.push_back(text.data());
-    pointers_.push_back(nullptr);
-  }
-  int count() const { return static_cast<int>(texts_.size()); }
-  char** vector() { return pointers_.data(); }
-
- private:
-  std::vector<std::string> texts_;
-  std::vector<char*> pointers_;
-};
-
 // One run of a fresh program on standard output, as the entry point makes
 // it, against the fake server "faxsrv" with user ALICE and two faxes.
 class MarkProgramTest : public testing::Test {
@@ -96,7 +80,7 @@ class MarkProgramTest : public testing::Test {
   // Runs the program on `arguments`; `output_` gets everything printed,
   // the construction's version line included.
   int run(std::initializer_list<const char*> arguments) {
-    Arguments argv(arguments);
+    CStringVector argv = CStringVector::commandLine(arguments);
     CaptureStdout();
     int status;
     {
@@ -257,7 +241,7 @@ TEST_F(MarkProgramTest, EveryFaxFailingStillEndsWithStatus0) {
 }
 
 TEST_F(MarkProgramTest, MarkingMessagesGoToTheOutputStream) {
-  Arguments argv({"-s", "faxsrv", "-u", "alice", "-mp", "B*"});
+  CStringVector argv = CStringVector::commandLine({"-s", "faxsrv", "-u", "alice", "-mp", "B*"});
   CaptureStdout();
   MarkProgram program;
   program.output = tmpfile();
@@ -291,7 +275,7 @@ TEST_F(MarkProgramTest, MarkingMessagesGoToTheOutputStream) {
 // The entry point prints the banner and closes what run() left open.
 TEST_F(MarkProgramTest, EntryPointDisconnectsAfterARefusedRelease) {
   fakeclient::setReleaseCheckResult(8);
-  Arguments argv({"-s", "faxsrv", "-u", "alice", "-mp", "*"});
+  CStringVector argv = CStringVector::commandLine({"-s", "faxsrv", "-u", "alice", "-mp", "*"});
   CaptureStdout();
   int status = runInkStamp(argv.count(), argv.vector());
   EXPECT_EQ(status, 1);
