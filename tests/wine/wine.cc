@@ -1,0 +1,180 @@
+// Finding and probing Wine for one architecture.
+#include "wine.h"
+
+#include <stdlib.h>
+
+#include <dirent.h>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string variable(const char* name) {
+  const char* value = getenv(name);
+  return value != nullptr ? value : "";
+}
+
+std::string readFile(const std::string& path, bool* found = nullptr) {
+  std::ifstream in(path, std::ios::binary);
+  if (found != nullptr)
+    *found = static_cast<bool>(in);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+// The last few lines of a program's complaint, for a message.
+std::string tail(const std::string& text) {
+  size_t start = text.size() > 600 ? text.size() - 600 : 0;
+  std::string result = text.substr(start);
+  while (!result.empty() && (result.back() == '\n' || result.back() == '\r'))
+    result.pop_back();
+  return result.empty() ? "(no message)" : result;
+}
+
+// Linux runs a 32-bit x86 ELF program through a binfmt_misc handler when one
+// claims it; handlers come before the kernel's own ELF loader. Returns the
+// handler's description when it is a qemu-user emulator.
+std::string emulatorOfI386Programs() {
+  const std::string folder = "/proc/sys/fs/binfmt_misc";
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr)
+    return "";
+  std::string found;
+  while (dirent* entry = readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name == "." || name == ".." || name == "status" || name == "register")
+      continue;
+    std::string text = readFile(folder + "/" + name);
+    // The magic of an i386 ELF program: "\x7fELF", 32-bit, little-endian,
+    // and e_machine 3 in bytes 18 and 19.
+    bool enabled = text.rfind("enabled", 0) == 0;
+    size_t magicAt = text.find("magic ");
+    std::string magic = magicAt == std::string::npos ? "" : text.substr(magicAt + 6, 40);
+    bool i386 =
+        magic.rfind("7f454c460101", 0) == 0 && magic.size() == 40 && magic.substr(36, 4) == "0300";
+    size_t interpreter = text.find("interpreter ");
+    if (enabled && i386 && interpreter != std::string::npos) {
+      std::string path =
+          text.substr(interpreter + 12, text.find('\n', interpreter) - interpreter - 12);
+      if (path.find("qemu") != std::string::npos)
+        found = name + " -> " + path;
+    }
+  }
+  closedir(dir);
+  return found;
+}
+
+}  // namespace
+
+const Wine& Wine::get() {
+  static const Wine wine = [] {
+    Wine w;
+    w.arch = variable("INKSTAMP_WINE_ARCH");
+    w.loader = variable("INKSTAMP_WINE_LOADER");
+    w.prefix = variable("INKSTAMP_WINE_PREFIX");
+    w.stage = variable("INKSTAMP_WINDOWS_STAGE");
+    w.work = variable("INKSTAMP_WINE_WORK");
+    w.objdump = variable("INKSTAMP_OBJDUMP");
+    w.defFile = variable("INKSTAMP_RFWIN32_DEF");
+    w.stdcall = variable("INKSTAMP_RFAX_STDCALL") == "1";
+    w.nativeInkstamp = variable("INKSTAMP_NATIVE_INKSTAMP");
+    w.nativeFaxsim = variable("INKSTAMP_NATIVE_FAXSIM");
+    return w;
+  }();
+  return wine;
+}
+
+Wine::State Wine::state(std::string* reason) const {
+  bool found = false;
+  std::string text = readFile(probeFile(), &found);
+  if (!found)
+    return probe(reason);
+  size_t newline = text.find('\n');
+  std::string word = text.substr(0, newline);
+  *reason = newline == std::string::npos ? "" : text.substr(newline + 1);
+  if (word == "ready")
+    return State::kReady;
+  if (word == "unavailable")
+    return State::kUnavailable;
+  return State::kBroken;
+}
+
+Wine::State Wine::probe(std::string* reason) const {
+  State result;
+  const std::string bits = arch == "i686" ? "32-bit" : "64-bit";
+  if (loader.empty()) {
+    *reason = "Wine for " + bits + " Windows programs is not installed (Debian: " +
+              (arch == "i686" ? "wine32" : "wine64") + "): the " + arch +
+              " Windows tests are skipped";
+    result = State::kUnavailable;
+  } else if (std::string emulator = arch == "i686" ? emulatorOfI386Programs() : "";
+             !emulator.empty() && variable("INKSTAMP_WINE32_UNDER_QEMU") != "1") {
+    // qemu-user can't reserve the address space that Wine lays out for
+    // Windows (it loops over the whole 4 GB, then fails to map the shared user
+    // data), so a try would only wait for a time-out.
+    *reason = "this kernel runs 32-bit x86 programs only through qemu-user (binfmt_misc " +
+              emulator +
+              "), where 32-bit Wine cannot start: the i686 Windows tests are skipped "
+              "(set INKSTAMP_WINE32_UNDER_QEMU=1 to try anyway)";
+    result = State::kUnavailable;
+  } else {
+    // The first start of a prefix creates it, which takes a minute or more.
+    ProcessOptions runOptions = options();
+    runOptions.timeoutSeconds = 600;
+    ProcessResult run = runProcess(command("argv_echo.exe", {"probe"}), runOptions);
+    if (run.started && run.exitStatus == 0 &&
+        withUnixLineEnds(run.out).find("\n1:[probe]\n") != std::string::npos) {
+      *reason = "";
+      result = State::kReady;
+    } else if (arch == "i686") {
+      // The 64-bit kernels of some machines can't run 32-bit programs at all
+      // ("Exec format error"); 32-bit Wine can't help that.
+      *reason = "32-bit Wine does not run on this machine (" + loader + ", exit status " +
+                std::to_string(run.exitStatus) + "): " + tail(run.err + run.out) +
+                "\nThe i686 Windows tests are skipped.";
+      result = State::kUnavailable;
+    } else {
+      *reason = "Wine (" + loader + ") failed to run a test program (exit status " +
+                std::to_string(run.exitStatus) + "): " + tail(run.err + run.out);
+      result = State::kBroken;
+    }
+  }
+  const char* word = result == State::kReady         ? "ready"
+                     : result == State::kUnavailable ? "unavailable"
+                                                     : "broken";
+  writeFile(probeFile(), std::string(word) + "\n" + *reason);
+  return result;
+}
+
+std::vector<std::string> Wine::command(const std::string& program,
+                                       const std::vector<std::string>& arguments) const {
+  std::vector<std::string> result = {
+      loader, program.find('/') == std::string::npos ? stagePath(program) : program};
+  result.insert(result.end(), arguments.begin(), arguments.end());
+  return result;
+}
+
+ProcessOptions Wine::options() const {
+  ProcessOptions result;
+  result.set["WINEPREFIX"] = prefix;
+  result.set["WINEDEBUG"] = "-all";
+  if (arch == "i686")
+    result.set["WINEARCH"] = "win32";
+  // No Mono or Gecko installer prompts while a prefix is made, no menu entries.
+  result.set["WINEDLLOVERRIDES"] = "mscoree,mshtml=;winemenubuilder.exe=d";
+  result.unset = {"DISPLAY", "WAYLAND_DISPLAY"};
+  return result;
+}
+
+std::string Wine::windowsPath(const std::string& unixPath) {
+  std::string result = "Z:" + unixPath;
+  for (char& c : result)
+    if (c == '/')
+      c = '\\';
+  return result;
+}

@@ -1,0 +1,41 @@
+// What the Wine tests share: a scratch folder per test, stores made with the
+// native faxsim tool, and runs of the same command line by the native program
+// and by the Windows program under Wine.
+#ifndef INKSTAMP_TESTS_WINE_WINE_TEST_SUPPORT_H_
+#define INKSTAMP_TESTS_WINE_WINE_TEST_SUPPORT_H_
+
+#include <string>
+#include <vector>
+
+#include "process.h"
+#include "wine.h"
+
+// An empty folder for the running test, under the architecture's scratch space.
+std::string freshTestFolder();
+
+// Runs the native faxsim on a store; fails the test when it fails.
+void faxsim(const std::string& store, const std::vector<std::string>& arguments);
+// Its listing of a user's faxes and their marks.
+std::string listFaxes(const std::string& store, const std::string& host, const std::string& user);
+
+// Creates a demo store, then applies each command to it.
+void makeDemoStore(const std::string& store,
+                   const std::vector<std::vector<std::string>>& commands = {});
+
+// Runs the program on a store: natively (pauses scaled to nothing) or as
+// inkstamp.exe under Wine (the kernel's real pauses). `trace`, when not
+// empty, is the file the simulator traces its calls to.
+ProcessResult runNative(const std::vector<std::string>& arguments, const std::string& store,
+                        const std::string& trace = "");
+ProcessResult runWindows(const std::vector<std::string>& arguments, const std::string& store,
+                         const std::string& trace = "", const std::string& workingDirectory = "");
+
+// Copies a file byte for byte.
+void copyFile(const std::string& from, const std::string& to);
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& text);
+
+// Describes a run for a failure message.
+std::string describe(const ProcessResult& result);
+
+#endif  // INKSTAMP_TESTS_WINE_WINE_TEST_SUPPORT_H_
