@@ -1,0 +1,185 @@
+// Simulator stores for the end-to-end scenarios, made and filled with the
+// built faxsim tool and read back with SQL.
+#include "e2e/sim_store.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include <sqlite3.h>
+
+#include "e2e/program_under_test.h"
+#include "sqlite/sqlite_db.h"
+
+namespace e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+const int kFaxsimTimeoutSeconds = 30;
+const int kBusyTimeoutMs = 5000;
+const int kDirectoryTries = 100;
+
+// The mark columns of the faxes table, in schema order.
+const char* const kMarkColumns[] = {"viewed", "printed", "body_printed", "approved",
+                                    "held",   "user1",   "user2"};
+
+// A directory of its own under the system's temporary directory.
+bool makeTempDirectory(std::string* dir) {
+  std::error_code error;
+  fs::path base = fs::temp_directory_path(error);
+  if (error)
+    return false;
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  for (int i = 0; i < kDirectoryTries; ++i) {
+    std::ostringstream name;
+    name << "inkstamp-e2e-" << std::hex << random();
+    fs::path candidate = base / name.str();
+    if (fs::create_directory(candidate, error)) {
+      *dir = candidate.string();
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string readWholeFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// The lines of `text` for which `keep` holds, each with its line end.
+template <typename Predicate>
+std::string linesWhere(const std::string& text, Predicate keep) {
+  std::string kept;
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (keep(line))
+      kept += line + "\n";
+  }
+  return kept;
+}
+
+}  // namespace
+
+SimStore::SimStore() {
+  ok_ = makeTempDirectory(&dir_);
+  path_ = dir_ + "/store.db";
+  tracePath_ = dir_ + "/trace.txt";
+}
+
+SimStore::~SimStore() {
+  if (!ok_)
+    return;
+  std::error_code ignored;
+  fs::remove_all(dir_, ignored);
+}
+
+bool SimStore::faxsim(const std::vector<std::string>& arguments) {
+  std::vector<std::string> argv = {INKSTAMP_E2E_FAXSIM_PATH, "--store", path_};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  ProcessOptions options;
+  options.timeout = std::chrono::seconds(kFaxsimTimeoutSeconds);
+  lastFaxsim_ = runProcess(argv, options);
+  return lastFaxsim_.exited() && lastFaxsim_.exitStatus == 0;
+}
+
+bool SimStore::create(int64_t apiVersion) {
+  return faxsim({"create"}) && faxsim({"set-setting", "api_version", std::to_string(apiVersion)});
+}
+
+bool SimStore::createDemo(int64_t apiVersion) {
+  return faxsim({"demo"}) && faxsim({"set-setting", "api_version", std::to_string(apiVersion)});
+}
+
+bool SimStore::copyFrom(const SimStore& other) {
+  std::error_code error;
+  fs::copy_file(other.path_, path_, fs::copy_options::overwrite_existing, error);
+  return !error;
+}
+
+std::vector<EnvSetting> SimStore::programEnvironment() const {
+  return {{"FAXSIM_STORE", path_}, {"FAXSIM_TRACE", tracePath_}, {"FAXSIM_SLEEP_SCALE", "0"}};
+}
+
+std::string SimStore::trace() const {
+  return normalizeLineEnds(readWholeFile(tracePath_));
+}
+
+void SimStore::clearTrace() const {
+  std::error_code ignored;
+  fs::remove(tracePath_, ignored);
+}
+
+bool SimStore::openDb(sqlite::Database* db) const {
+  return db->open(path_, sqlite::Database::Mode::kReadWrite, kBusyTimeoutMs);
+}
+
+int64_t SimStore::queryInt(const std::string& sql, int64_t fallback) const {
+  sqlite::Database db;
+  int64_t value = fallback;
+  if (!openDb(&db) || !db.queryInt(sql.c_str(), &value))
+    return fallback;
+  return value;
+}
+
+std::string SimStore::queryLines(const std::string& sql) const {
+  sqlite::Database db;
+  sqlite::Statement query;
+  std::string lines;
+  if (!openDb(&db) || !query.prepare(db, sql.c_str()))
+    return "query failed: " + sql;
+  while (query.step() == SQLITE_ROW) {
+    lines += query.columnText(0);
+    lines += '\n';
+  }
+  return lines;
+}
+
+std::string SimStore::marks(const std::string& faxId) const {
+  sqlite::Database db;
+  if (!openDb(&db))
+    return "no store";
+  sqlite::Statement query;
+  if (!query.prepare(db,
+                     "SELECT viewed, printed, body_printed, approved, held, user1, user2"
+                     " FROM faxes WHERE fax_id = ?1") ||
+      !query.bindText(1, faxId) || query.step() != SQLITE_ROW)
+    return "no such fax";
+  std::string text;
+  for (int column = 0; column < static_cast<int>(std::size(kMarkColumns)); ++column) {
+    if (query.columnInt(column) == 0)
+      continue;
+    if (!text.empty())
+      text += ' ';
+    text += kMarkColumns[column];
+  }
+  return text.empty() ? "none" : text;
+}
+
+ProgramRun runAgainst(const SimStore& store, const std::vector<std::string>& arguments,
+                      const std::vector<EnvSetting>& env) {
+  store.clearTrace();
+  std::vector<EnvSetting> environment = store.programEnvironment();
+  environment.insert(environment.end(), env.begin(), env.end());
+  ProgramRun run;
+  run.process = runProgram(arguments, environment);
+  run.trace = store.trace();
+  return run;
+}
+
+std::string callsOf(const std::string& trace, std::string_view function) {
+  std::string prefix = std::string(function) + "(";
+  return linesWhere(trace, [&](const std::string& line) { return line.starts_with(prefix); });
+}
+
+std::string withoutPauses(const std::string& trace) {
+  return linesWhere(trace, [](const std::string& line) { return !line.starts_with("Sleep("); });
+}
+
+}  // namespace e2e

@@ -1,0 +1,110 @@
+// A simulator store of one test's own: a fresh temporary directory holding a
+// store that the built faxsim tool makes and fills, the environment in which
+// the program under test uses it (with the pause scaled to nothing and every
+// library call traced to a file beside it), and ways to read back the trace
+// and the marks that a run left.
+#ifndef INKSTAMP_TESTS_E2E_SIM_STORE_H_
+#define INKSTAMP_TESTS_E2E_SIM_STORE_H_
+
+#include <stdint.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "e2e/run_process.h"
+
+namespace sqlite {
+class Database;
+}
+
+namespace e2e {
+
+// The API version that stores made here report unless told otherwise:
+// 2008-12-06 00:00:00 UTC.
+const int64_t kDefaultApiVersion = 1228521600;
+
+class SimStore {
+ public:
+  // Makes the directory; the store itself is made by create() or createDemo().
+  SimStore();
+  // Removes the directory with everything in it.
+  ~SimStore();
+  SimStore(const SimStore&) = delete;
+  SimStore& operator=(const SimStore&) = delete;
+
+  // Whether the directory could be made.
+  bool ok() const { return ok_; }
+  const std::string& dir() const { return dir_; }
+  const std::string& path() const { return path_; }
+  const std::string& tracePath() const { return tracePath_; }
+
+  // Runs `faxsim --store PATH arguments...`; true when it exits with status 0.
+  // lastFaxsim() tells how it went, its output included.
+  bool faxsim(const std::vector<std::string>& arguments);
+  const ProcessResult& lastFaxsim() const { return lastFaxsim_; }
+
+  // An empty store, or one holding faxsim's demo servers, users and faxes;
+  // either reports `apiVersion` as the library's version.
+  bool create(int64_t apiVersion = kDefaultApiVersion);
+  bool createDemo(int64_t apiVersion = kDefaultApiVersion);
+  // A copy of another store's file, which is quicker than making the same
+  // store again with faxsim for each test.
+  bool copyFrom(const SimStore& other);
+
+  // The environment in which the program under test uses this store:
+  // FAXSIM_STORE, FAXSIM_TRACE and FAXSIM_SLEEP_SCALE=0.
+  std::vector<EnvSetting> programEnvironment() const;
+
+  // The trace file's text with LF line ends; "" when there is none.
+  std::string trace() const;
+  // Removes the trace file, so that the next run's trace starts afresh.
+  void clearTrace() const;
+
+  // The marks that the fax with `faxId` (exact, case included) carries now,
+  // as the names of its set mark columns in schema order ("viewed printed
+  // body_printed approved held user1 user2"), "none" when it carries none,
+  // or "no such fax".
+  std::string marks(const std::string& faxId) const;
+
+  // What an SQL query on the store gives: the integer in the first column of
+  // the first row (`fallback` when the query fails or gives no row), or the
+  // first column of every row, each followed by a line end.
+  int64_t queryInt(const std::string& sql, int64_t fallback = -1) const;
+  std::string queryLines(const std::string& sql) const;
+
+ private:
+  bool openDb(sqlite::Database* db) const;
+
+  bool ok_ = false;
+  std::string dir_;
+  std::string path_;
+  std::string tracePath_;
+  ProcessResult lastFaxsim_;
+};
+
+// One run of the program under test against a store: how the process went
+// (its standard output with LF line ends) and the calls it made.
+struct ProgramRun {
+  ProcessResult process;
+  std::string trace;
+
+  int status() const { return process.exitStatus; }
+  const std::string& out() const { return process.out; }
+};
+
+// Runs the program under test with `arguments` against `store`, with a fresh
+// trace and with `env` changed beyond what the store needs.
+ProgramRun runAgainst(const SimStore& store, const std::vector<std::string>& arguments,
+                      const std::vector<EnvSetting>& env = {});
+
+// The lines of `trace` that record calls of `function`, such as "InkStampFax".
+std::string callsOf(const std::string& trace, std::string_view function);
+
+// `trace` without its Sleep lines: what a Windows program's trace holds,
+// since its pause is the kernel's and not the simulator's.
+std::string withoutPauses(const std::string& trace);
+
+}  // namespace e2e
+
+#endif  // INKSTAMP_TESTS_E2E_SIM_STORE_H_
