@@ -1,0 +1,115 @@
+// Which mark codes a run sends for each marking option, in which order, and
+// what they leave in the store.
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "e2e/office_store.h"
+
+namespace e2e {
+namespace {
+
+struct MarkCase {
+  const char* name;
+  // faxsim add-fax options that set the fax's marks before the run.
+  std::vector<std::string> before;
+  std::vector<std::string> options;
+  // The mark codes sent, in order.
+  std::vector<int> codes;
+  // The fax's marks after the run.
+  const char* after;
+};
+
+// Names the case in test listings, in place of its bytes.
+void PrintTo(const MarkCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+std::vector<MarkCase> markCases() {
+  return {
+      {"EveryOnMark",
+       {"--held"},
+       {"-mp", "-mb", "-mv", "-ma", "-mr", "-m1", "-m2"},
+       {3, 0, 8, 7, 5, 10, 12},
+       "viewed printed body_printed approved user1 user2"},
+      {"EveryOffMark",
+       {"--viewed", "--printed", "--body-printed", "--approved", "--user1", "--user2"},
+       {"-np", "-nv", "-na", "-nr", "-n1", "-n2"},
+       {4, 1, 9, 6, 11, 13},
+       "held"},
+      {"NotPrintedClearsBodyPrinted",
+       {"--viewed", "--printed", "--body-printed"},
+       {"-np"},
+       {4},
+       "viewed"},
+      {"TableOrderNotCommandLineOrder",
+       {"--user2"},
+       {"-n2", "-nr", "-mv"},
+       {0, 6, 13},
+       "viewed held"},
+      {"BodyPrintedAfterPrinted", {}, {"-mb", "-mp"}, {3, 7}, "printed body_printed"},
+      {"RepeatedOptionSendsOneMark", {}, {"-mp", "-mp"}, {3}, "printed"},
+  };
+}
+
+class MarkCodeTest : public OfficeTest, public ::testing::WithParamInterface<MarkCase> {};
+
+TEST_P(MarkCodeTest, SendsCodesInOrderAndTheStoreKeepsThem) {
+  const MarkCase& c = GetParam();
+  std::vector<std::string> add = {"add-fax", "faxsrv", "CAROL", "F1", "--handle", "7"};
+  add.insert(add.end(), c.before.begin(), c.before.end());
+  ASSERT_TRUE(store_.faxsim(add)) << store_.lastFaxsim().describe();
+  bool viewedBefore = store_.marks("F1").starts_with("viewed");
+
+  std::vector<std::string> arguments = {"-s", "faxsrv", "-u", "carol"};
+  arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+  arguments.push_back("F1");
+  ProgramRun result = run(arguments);
+  EXPECT_EQ(result.out(), outputHead() +
+                              "Server: faxsrv\n"
+                              "Connecting to RightFax server: faxsrv\n"
+                              "Connect(1) to RightFax server: faxsrv\n"
+                              "Connected to RightFax server:  faxsrv\n"
+                              "\n"
+                              "RightFax server: faxsrv, Test fax server\n"
+                              "\n"
+                              "Retrieving user info...\n"
+                              "User: SALES\\CAROL \"Carol Clark\"\n"
+                              "\n"
+                              "Retrieving fax list...\n"
+                              "\n"
+                              "1/1 F1\n"
+                              "  -> marked\n"
+                              "\n"
+                              "faxes:1 marked:1 failed:0 skipped:0 total:1\n"
+                              "recv:1 sent:0 viewed:" +
+                              (viewedBefore ? "1" : "0") + " pages:1 errs:0\n" +
+                              officeSessionTail());
+  EXPECT_EQ(result.status(), 0);
+  std::string calls;
+  for (int code : c.codes)
+    calls += "InkStampFax(1, 7, " + std::to_string(code) + ") = 0\n";
+  EXPECT_EQ(callsOf(result.trace, "InkStampFax"), calls);
+  EXPECT_EQ(store_.marks("F1"), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Marks, MarkCodeTest, ::testing::ValuesIn(markCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class MarkStoreTest : public OfficeTest {};
+
+// Marks are in the store when the run ends, and a second run builds on them.
+TEST_F(MarkStoreTest, MarksPersistAcrossRuns) {
+  ASSERT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "-mb", "-R", "*"}).status(), 0);
+  EXPECT_EQ(store_.marks("APP0001A"), "viewed printed body_printed");
+  EXPECT_EQ(store_.marks("B0000104"), "printed body_printed");
+  EXPECT_EQ(store_.marks("B0000102"), "none");
+  ASSERT_EQ(run({"-s", "faxsrv", "-u", "alice", "-np", "-nr", "B0000104"}).status(), 0);
+  EXPECT_EQ(store_.marks("APP0001A"), "viewed printed body_printed");
+  EXPECT_EQ(store_.marks("B0000104"), "held");
+}
+
+}  // namespace
+}  // namespace e2e
