@@ -178,6 +178,13 @@ void Store::useWriteAheadLog() {
   db_.exec("PRAGMA journal_mode = WAL");
 }
 
+bool Store::fileIsGone() const {
+  int moved = 0;
+  // A file system that can't tell (SQLITE_NOTFOUND) never reports it gone.
+  return sqlite3_file_control(db_.handle(), "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+         moved != 0;
+}
+
 bool Store::isMarkCode(uint16_t code) {
   return code < kMarkCodeCount && kMarkSql[code] != nullptr;
 }
@@ -207,7 +214,9 @@ bool Transaction::beginWrite() {
 }
 
 bool Transaction::commit() {
-  if (!open_ || !store_.sql().commit.run())
+  // What a transaction did in a store whose file is gone would be lost, and
+  // reported done: it is rolled back instead, and the call fails.
+  if (!open_ || store_.fileIsGone() || !store_.sql().commit.run())
     return false;
   open_ = false;
   return true;

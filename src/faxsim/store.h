@@ -35,6 +35,11 @@ class Store {
 
   StoreStatements& sql() { return *sql_; }
 
+  // Whether the store's file has been deleted or replaced since it was
+  // opened. POSIX lets that happen under an open connection, which then
+  // goes on writing to the old file, where nobody will read it again.
+  bool fileIsGone() const;
+
   // Codes 0, 1 and 3 to 13 set or clear a mark.
   static bool isMarkCode(uint16_t code);
   // The UPDATE that applies mark `code` to the fax in parameter 1, prepared

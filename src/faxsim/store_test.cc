@@ -159,6 +159,29 @@ TEST(StoreFileTest, AnOpenStoreUsesTheWriteAheadLog) {
 }
 
 #ifndef _WIN32
+// POSIX lets a store be deleted while a session has it open. A mark must not
+// then land in the deleted file and be reported done: it fails as the store
+// being unavailable, and so does a fresh list.
+TEST(StoreFileTest, AStoreRemovedDuringASessionTakesNoMoreMarks) {
+  TempStore store;
+  ASSERT_TRUE(store.ok());
+  ASSERT_TRUE(store.addServer("faxsrv"));
+  ASSERT_TRUE(store.addUser("faxsrv", "ALICE"));
+  ASSERT_TRUE(store.addFax({.handle = 31, .faxId = "FAX-31"}));
+  store.closeDb();
+  RFaxError code = -1;
+  RFaxServerHandle server = RFaxCreateServerHandle("faxsrv", 4, &code);
+  ASSERT_NE(server, 0u);
+  ASSERT_EQ(InkStampFax(server, 31, 3), 0);
+  for (const char* suffix : {"", "-wal", "-shm"})
+    remove((store.path() + suffix).c_str());
+  EXPECT_EQ(InkStampFax(server, 31, 0), 3);
+  RFaxListHandle list = 0;
+  EXPECT_EQ(RFaxGetFaxList(server, "ALICE", 1, 0xFFFF, 0, &list), 3);
+  EXPECT_EQ(fopen(store.path().c_str(), "rb"), nullptr);
+  RFaxCloseServerHandle(server);
+}
+
 TEST(StorePathTest, FollowsTheXdgDataDirectoryElseHome) {
   testing::ScopedEnv store("FAXSIM_STORE", nullptr);
   testing::ScopedEnv home("HOME", "/home/u");
