@@ -64,12 +64,12 @@ std::chrono::milliseconds runTimeout() {
 }
 
 ProcessResult runProgram(const std::vector<std::string>& arguments,
-                         const std::vector<EnvSetting>& env) {
+                         const std::vector<EnvSetting>& env, std::chrono::milliseconds timeout) {
   std::vector<std::string> argv = programCommand();
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   ProcessOptions options;
   options.env = env;
-  options.timeout = runTimeout();
+  options.timeout = timeout;
   ProcessResult result = runProcess(argv, options);
   result.out = normalizeLineEnds(result.out);
   result.err = normalizeLineEnds(result.err);

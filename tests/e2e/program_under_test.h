@@ -38,9 +38,11 @@ std::vector<std::string> splitCommand(std::string_view text);
 std::chrono::milliseconds runTimeout();
 
 // Runs the program under test with `arguments` and the environment changes
-// in `env`. Its standard output (and error) come back with LF line ends.
+// in `env`, killing it after `timeout`. Its standard output (and error) come
+// back with LF line ends.
 ProcessResult runProgram(const std::vector<std::string>& arguments,
-                         const std::vector<EnvSetting>& env);
+                         const std::vector<EnvSetting>& env,
+                         std::chrono::milliseconds timeout = runTimeout());
 
 }  // namespace e2e
 

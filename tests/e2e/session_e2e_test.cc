@@ -3,6 +3,7 @@
 // each with the exit status that tells where a run stopped.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -125,6 +126,28 @@ TEST_F(SessionTest, MissingStoreFailsEveryTry) {
   EXPECT_EQ(rest.substr(lineEnd + 1), fiveFailedTries("faxsrv", "error 3: Fax store unavailable"));
   EXPECT_EQ(result.status(), 1);
   EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+// Each failure line is flushed before the pause that follows it, so a run
+// stopped during its first pause (here a real one) has already shown it.
+TEST_F(SessionTest, FailureLineIsOutBeforeThePause) {
+  if (programIsWindows())
+    GTEST_SKIP() << kNeedsSimulatedPause;
+  ASSERT_TRUE(store_.faxsim({"add-fault", "faxsrv", "connect", "42"}));
+  ASSERT_TRUE(store_.faxsim({"set-error-text", "42", "Line busy"}));
+  ProgramRun result = runAgainst(store_, {"-s", "faxsrv", "-u", "alice", "-mp", "*"},
+                                 {{"FAXSIM_SLEEP_SCALE", "1"}}, std::chrono::seconds(4));
+  EXPECT_TRUE(result.process.timedOut) << result.process.describe();
+  EXPECT_EQ(result.out(), outputHead() +
+                              "Server: faxsrv\n"
+                              "Connecting to RightFax server: faxsrv\n"
+                              "Connect(1) to RightFax server: faxsrv\n"
+                              "Connect failed to RightFax server: faxsrv, error 42: Line busy\n");
+  EXPECT_EQ(result.trace,
+            "RFaxGetAPIVersion() = 1228521600\n"
+            "RFaxCreateServerHandle(\"faxsrv\", 4) = 0\n"
+            "RFaxStringRFaxErr(42, 501) = 0\n"
+            "Sleep(10000)\n");
 }
 
 TEST_F(SessionTest, ThirdTryConnectsAndTheRunGoesOn) {

@@ -163,12 +163,12 @@ std::string SimStore::marks(const std::string& faxId) const {
 }
 
 ProgramRun runAgainst(const SimStore& store, const std::vector<std::string>& arguments,
-                      const std::vector<EnvSetting>& env) {
+                      const std::vector<EnvSetting>& env, std::chrono::milliseconds timeout) {
   store.clearTrace();
   std::vector<EnvSetting> environment = store.programEnvironment();
   environment.insert(environment.end(), env.begin(), env.end());
   ProgramRun run;
-  run.process = runProgram(arguments, environment);
+  run.process = runProgram(arguments, environment, timeout);
   run.trace = store.trace();
   return run;
 }

@@ -8,10 +8,12 @@
 
 #include <stdint.h>
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "e2e/program_under_test.h"
 #include "e2e/run_process.h"
 
 namespace sqlite {
@@ -94,9 +96,11 @@ struct ProgramRun {
 };
 
 // Runs the program under test with `arguments` against `store`, with a fresh
-// trace and with `env` changed beyond what the store needs.
+// trace and with `env` changed beyond what the store needs, killing it after
+// `timeout`.
 ProgramRun runAgainst(const SimStore& store, const std::vector<std::string>& arguments,
-                      const std::vector<EnvSetting>& env = {});
+                      const std::vector<EnvSetting>& env = {},
+                      std::chrono::milliseconds timeout = runTimeout());
 
 // The lines of `trace` that record calls of `function`, such as "InkStampFax".
 std::string callsOf(const std::string& trace, std::string_view function);
