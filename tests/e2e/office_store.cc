@@ -1,61 +1,39 @@
-// The office store, made once per test program with faxsim and copied for
-// each test.
+// The office store: the faxsim commands that make it, and the texts that
+// runs against it print and trace.
 #include "e2e/office_store.h"
-
-#include <memory>
 
 namespace e2e {
 namespace {
 
-bool addFax(SimStore& store, const std::string& owner, const std::string& faxId,
-            std::vector<std::string> options) {
-  std::vector<std::string> arguments = {"add-fax", "faxsrv", owner, faxId};
-  arguments.insert(arguments.end(), options.begin(), options.end());
-  return store.faxsim(arguments);
-}
-
-// The office store made on first use; null when it could not be made, with
-// the reason in `why`.
-const SimStore* officeTemplate(std::string* why) {
-  static std::unique_ptr<SimStore> made;
-  static std::string failure;
-  static bool tried = false;
-  if (!tried) {
-    tried = true;
-    auto store = std::make_unique<SimStore>();
-    if (store->ok() && makeOfficeStore(*store))
-      made = std::move(store);
-    else
-      failure = "can't make the office store: " + store->lastFaxsim().describe() +
-                store->lastFaxsim().out;
-  }
-  *why = failure;
-  return made.get();
+std::vector<std::string> addFax(const std::string& owner, const std::string& faxId,
+                                std::vector<std::string> options) {
+  std::vector<std::string> command = {"add-fax", "faxsrv", owner, faxId};
+  command.insert(command.end(), options.begin(), options.end());
+  return command;
 }
 
 }  // namespace
 
-bool makeOfficeStore(SimStore& store) {
-  return store.create() &&
-         store.faxsim({"add-server", "faxsrv", "--description", "Test fax server"}) &&
-         store.faxsim(
-             {"add-user", "faxsrv", "ALICE", "--qualifier", "OFFICE", "--name", "Alice Archer"}) &&
-         store.faxsim({"add-user", "faxsrv", "BOB"}) &&
-         store.faxsim(
-             {"add-user", "faxsrv", "CAROL", "--qualifier", "SALES", "--name", "Carol Clark"}) &&
-         addFax(store, "ALICE", "APP0001A",
-                {"--handle", "101", "--date", "2008-11-05", "--pages", "3", "--viewed"}) &&
-         addFax(store, "ALICE", "B0000102",
-                {"--handle", "102", "--sent", "--date", "2008-11-01", "--pages", "2"}) &&
-         addFax(
-             store, "ALICE", "APP0003C",
-             {"--handle", "103", "--folder", "Archive", "--date", "2008-11-03", "--pages", "4"}) &&
-         addFax(
-             store, "ALICE", "B0000104",
-             {"--handle", "104", "--date", "2008-11-04", "--pages", "1", "--error-code", "37"}) &&
-         addFax(store, "ALICE", "APP0005E",
-                {"--handle", "2882400001", "--sent", "--date", "2008-11-02", "--pages", "5"}) &&
-         addFax(store, "BOB", "APP0009Z", {"--handle", "201"});
+std::vector<std::vector<std::string>> officeStoreRecipe() {
+  return {
+      {"create"},
+      {"set-setting", "api_version", std::to_string(kDefaultApiVersion)},
+      {"add-server", "faxsrv", "--description", "Test fax server"},
+      {"add-user", "faxsrv", "ALICE", "--qualifier", "OFFICE", "--name", "Alice Archer"},
+      {"add-user", "faxsrv", "BOB"},
+      {"add-user", "faxsrv", "CAROL", "--qualifier", "SALES", "--name", "Carol Clark"},
+      addFax("ALICE", "APP0001A",
+             {"--handle", "101", "--date", "2008-11-05", "--pages", "3", "--viewed"}),
+      addFax("ALICE", "B0000102",
+             {"--handle", "102", "--sent", "--date", "2008-11-01", "--pages", "2"}),
+      addFax("ALICE", "APP0003C",
+             {"--handle", "103", "--folder", "Archive", "--date", "2008-11-03", "--pages", "4"}),
+      addFax("ALICE", "B0000104",
+             {"--handle", "104", "--date", "2008-11-04", "--pages", "1", "--error-code", "37"}),
+      addFax("ALICE", "APP0005E",
+             {"--handle", "2882400001", "--sent", "--date", "2008-11-02", "--pages", "5"}),
+      addFax("BOB", "APP0009Z", {"--handle", "201"}),
+  };
 }
 
 std::string officeSessionHead() {
@@ -88,10 +66,9 @@ std::string officeTraceHead() {
 
 void OfficeTest::SetUp() {
   ASSERT_TRUE(store_.ok()) << "can't make a temporary directory";
-  std::string why;
-  const SimStore* office = officeTemplate(&why);
-  ASSERT_NE(office, nullptr) << why;
-  ASSERT_TRUE(store_.copyFrom(*office));
+  ASSERT_TRUE(store_.createFrom(officeStoreRecipe()))
+      << "can't make the office store: " << store_.lastFaxsim().describe()
+      << store_.lastFaxsim().out;
 }
 
 ProgramRun OfficeTest::run(const std::vector<std::string>& arguments) {

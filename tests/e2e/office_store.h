@@ -26,9 +26,8 @@
 
 namespace e2e {
 
-// Fills a fresh `store` as above; false (with lastFaxsim() telling why) on
-// failure.
-bool makeOfficeStore(SimStore& store);
+// The faxsim commands that make the store above.
+std::vector<std::vector<std::string>> officeStoreRecipe();
 
 // The output of a run as alice that connects at the first try, from the
 // server line to the blank line after the user line.

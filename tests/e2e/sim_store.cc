@@ -65,6 +65,29 @@ std::string linesWhere(const std::string& text, Predicate keep) {
   return kept;
 }
 
+// Where the store that `recipe` makes is cached: a name that changes with
+// the recipe and with the faxsim program, so that a rebuilt faxsim never
+// serves an old store. "" when there is no cache to use.
+std::string cachedStorePath(const std::vector<std::vector<std::string>>& recipe) {
+  std::error_code error;
+  fs::create_directories(INKSTAMP_E2E_STORE_CACHE, error);
+  auto modified = fs::last_write_time(INKSTAMP_E2E_FAXSIM_PATH, error);
+  auto size = fs::file_size(INKSTAMP_E2E_FAXSIM_PATH, error);
+  if (error)
+    return "";
+  std::string identity =
+      std::to_string(modified.time_since_epoch().count()) + "\x1e" + std::to_string(size) + "\x1e";
+  for (const std::vector<std::string>& command : recipe) {
+    for (const std::string& word : command)
+      identity += word + "\x1f";
+    identity += "\x1e";
+  }
+  std::ostringstream name;
+  name << INKSTAMP_E2E_STORE_CACHE << "/store-" << std::hex << std::hash<std::string>()(identity)
+       << ".db";
+  return name.str();
+}
+
 }  // namespace
 
 SimStore::SimStore() {
@@ -97,10 +120,25 @@ bool SimStore::createDemo(int64_t apiVersion) {
   return faxsim({"demo"}) && faxsim({"set-setting", "api_version", std::to_string(apiVersion)});
 }
 
-bool SimStore::copyFrom(const SimStore& other) {
+bool SimStore::createFrom(const std::vector<std::vector<std::string>>& recipe) {
+  std::string cached = cachedStorePath(recipe);
   std::error_code error;
-  fs::copy_file(other.path_, path_, fs::copy_options::overwrite_existing, error);
-  return !error;
+  if (!cached.empty() && fs::copy_file(cached, path_, error))
+    return true;
+  for (const std::vector<std::string>& command : recipe) {
+    if (!faxsim(command))
+      return false;
+  }
+  if (!cached.empty()) {
+    // Copied under a name of this process's own, then renamed into place,
+    // so that a concurrent reader never sees a half-written store.
+    std::string partial = cached + "." + fs::path(dir_).filename().string();
+    if (fs::copy_file(path_, partial, error))
+      fs::rename(partial, cached, error);
+    if (error)
+      fs::remove(partial, error);
+  }
+  return true;
 }
 
 std::vector<EnvSetting> SimStore::programEnvironment() const {

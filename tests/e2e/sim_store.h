@@ -50,9 +50,13 @@ class SimStore {
   // either reports `apiVersion` as the library's version.
   bool create(int64_t apiVersion = kDefaultApiVersion);
   bool createDemo(int64_t apiVersion = kDefaultApiVersion);
-  // A copy of another store's file, which is quicker than making the same
-  // store again with faxsim for each test.
-  bool copyFrom(const SimStore& other);
+  // The store that the faxsim commands of `recipe` make when run in turn on
+  // a path where none exists yet (so the first must make it). The store made
+  // is kept in a cache in the build tree, under a name that the recipe and
+  // the faxsim program decide, and later calls copy it from there: under
+  // CTest each test is a process of its own, and a store of many commands
+  // would otherwise be made over and over.
+  bool createFrom(const std::vector<std::vector<std::string>>& recipe);
 
   // The environment in which the program under test uses this store:
   // FAXSIM_STORE, FAXSIM_TRACE and FAXSIM_SLEEP_SCALE=0.
