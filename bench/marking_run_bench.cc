@@ -1,0 +1,112 @@
+// What inkstamp's own logic costs: one marking run over 100,000 faxes with
+// two marks each, once as the bare client calls of such a run (the floor)
+// and once through the program's entry point, on the same simulated store.
+// The program's output goes to /dev/null through stdio's full buffering, so
+// only the program's own flushes reach the system.
+//
+// Each run takes seconds, so each benchmark runs once per repetition; run
+// with random interleaving, so that both see the same machine:
+//   marking_run_bench --benchmark_repetitions=5
+//                     --benchmark_enable_random_interleaving=true
+// and compare the minima (or medians): the program should stay within 5% of
+// the floor.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <memory>
+
+#include "faxsim/testing/temp_store.h"
+#include "inkstamp/entry.h"
+#include "marking_floor.h"
+
+namespace {
+
+using faxsim::testing::TempStore;
+
+constexpr int64_t kFaxes = 100000;
+
+// Printed (3) then viewed (0): what -mp -mv sends, in that order.
+const char* const kProgramArguments[] = {"inkstamp", "-s",  "faxsrv", "-u",   "alice",
+                                         "-mp",      "-mv", "*",      nullptr};
+
+// One store for the whole program: making it takes longer than a run.
+TempStore* benchStore() {
+  static std::unique_ptr<TempStore> store;
+  if (!store) {
+    store = std::make_unique<TempStore>();
+    bool ok = store->ok() && store->addServer("faxsrv", "Benchmark server") &&
+              store->addUser("faxsrv", "ALICE", "BENCH", "Alice") &&
+              store->addFaxes("faxsrv", "ALICE", 1, kFaxes);
+    store->closeDb();
+    if (!ok)
+      store.reset(new TempStore(TempStore::Contents::kNothing));
+  }
+  return store->ok() ? store.get() : nullptr;
+}
+
+void BM_MarkingRunFloor(benchmark::State& state) {
+  if (benchStore() == nullptr) {
+    state.SkipWithError("no store");
+    return;
+  }
+  FloorRequest request;
+  request.markCodes = {3, 0};
+  FloorCounts counts;
+  for (auto _ : state) {
+    if (!runMarkingFloor(request, &counts) || counts.marked != kFaxes) {
+      state.SkipWithError("the floor run did not mark every fax");
+      break;
+    }
+  }
+  state.counters["faxes"] = static_cast<double>(counts.marked);
+}
+BENCHMARK(BM_MarkingRunFloor)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+// Runs inkstamp's entry point with standard output on /dev/null.
+int runProgramQuietly() {
+  fflush(stdout);
+  int saved = dup(STDOUT_FILENO);
+  int null = open("/dev/null", O_WRONLY);
+  dup2(null, STDOUT_FILENO);
+  close(null);
+  char* argv[sizeof kProgramArguments / sizeof *kProgramArguments];
+  for (size_t i = 0; i < sizeof argv / sizeof *argv; ++i)
+    argv[i] = const_cast<char*>(kProgramArguments[i]);
+  int status = runInkStamp(static_cast<int>(sizeof argv / sizeof *argv) - 1, argv);
+  fflush(stdout);
+  dup2(saved, STDOUT_FILENO);
+  close(saved);
+  return status;
+}
+
+void BM_MarkingRunInkStamp(benchmark::State& state) {
+  if (benchStore() == nullptr) {
+    state.SkipWithError("no store");
+    return;
+  }
+  for (auto _ : state) {
+    if (runProgramQuietly() != 0) {
+      state.SkipWithError("inkstamp failed");
+      break;
+    }
+  }
+  state.counters["faxes"] = static_cast<double>(kFaxes);
+}
+BENCHMARK(BM_MarkingRunInkStamp)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The program writes through stdio as it would to a file or pipe: fully
+  // buffered, flushed where it flushes. (A terminal would make stdout line
+  // buffered for the whole process.)
+  setvbuf(stdout, nullptr, _IOFBF, BUFSIZ);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
