@@ -131,6 +131,7 @@ Wine::State Wine::probe(std::string* reason) const {
         withUnixLineEnds(run.out).find("\n1:[probe]\n") != std::string::npos) {
       *reason = "";
       result = State::kReady;
+      keepServerRunning();
     } else if (arch == "i686") {
       // The 64-bit kernels of some machines can't run 32-bit programs at all
       // ("Exec format error"); 32-bit Wine can't help that.
@@ -149,6 +150,27 @@ Wine::State Wine::probe(std::string* reason) const {
                                                      : "broken";
   writeFile(probeFile(), std::string(word) + "\n" + *reason);
   return result;
+}
+
+// By default the prefix's wineserver ends three seconds after its last
+// program, and the next program starts a new one: two seconds lost on each
+// start, and now and then a start that races the old server's exit and fails
+// at once with status 1. The tests run hundreds of short programs, so the
+// prefix gets a server that stays a while after the last one instead.
+void Wine::keepServerRunning() const {
+  size_t slash = loader.rfind('/');
+  std::string server =
+      slash == std::string::npos ? "wineserver" : loader.substr(0, slash + 1) + "wineserver";
+  ProcessOptions serverOptions = options();
+  serverOptions.timeoutSeconds = 60;
+  const std::string persistence = "-p" + std::to_string(kServerLingerSeconds);
+  // Exit status 2: a server is running already: the probe's own, or a lasting
+  // one of an earlier test run. No program of this prefix runs while the
+  // fixture probes, so it is ended (-k) and the lasting one started afresh.
+  if (runProcess({server, persistence}, serverOptions).exitStatus == 2) {
+    runProcess({server, "-k"}, serverOptions);
+    runProcess({server, persistence}, serverOptions);
+  }
 }
 
 std::vector<std::string> Wine::command(const std::string& program,

@@ -54,7 +54,11 @@ class Wine {
   std::string stagePath(const std::string& file) const { return stage + "/" + file; }
 
  private:
+  // How long the prefix's wineserver stays after its last program ends.
+  static constexpr int kServerLingerSeconds = 120;
+
   std::string probeFile() const { return prefix + ".probe"; }
+  void keepServerRunning() const;
 };
 
 // Skips the current test when this machine can't run the architecture's
