@@ -4,6 +4,9 @@
 #include <stdlib.h>
 
 #include <dirent.h>
+#include <signal.h>
+
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -38,7 +41,7 @@ std::string tail(const std::string& text) {
 
 // Linux runs a 32-bit x86 ELF program through a binfmt_misc handler when one
 // claims it; handlers come before the kernel's own ELF loader. Returns the
-// handler's description when it is a qemu-user emulator.
+// handler's name and interpreter when that is a qemu-user emulator.
 std::string emulatorOfI386Programs() {
   const std::string folder = "/proc/sys/fs/binfmt_misc";
   DIR* dir = opendir(folder.c_str());
@@ -112,20 +115,16 @@ Wine::State Wine::probe(std::string* reason) const {
               (arch == "i686" ? "wine32" : "wine64") + "): the " + arch +
               " Windows tests are skipped";
     result = State::kUnavailable;
-  } else if (std::string emulator = arch == "i686" ? emulatorOfI386Programs() : "";
-             !emulator.empty() && variable("INKSTAMP_WINE32_UNDER_QEMU") != "1") {
-    // qemu-user can't reserve the address space that Wine lays out for
-    // Windows (it loops over the whole 4 GB, then fails to map the shared user
-    // data), so a try would only wait for a time-out.
-    *reason = "this kernel runs 32-bit x86 programs only through qemu-user (binfmt_misc " +
-              emulator +
-              "), where 32-bit Wine cannot start: the i686 Windows tests are skipped "
-              "(set INKSTAMP_WINE32_UNDER_QEMU=1 to try anyway)";
-    result = State::kUnavailable;
   } else {
     // The first start of a prefix creates it, which takes a minute or more.
+    // Under qemu-user, 32-bit Wine loops over the whole 4 GB address space
+    // looking for room that qemu does not give it, then fails to map the
+    // shared user data, or runs so slowly that it may as well: a short try
+    // says enough there.
+    std::string emulator = arch == "i686" ? emulatorOfI386Programs() : "";
+    bool freshPrefix = !std::filesystem::exists(prefix);
     ProcessOptions runOptions = options();
-    runOptions.timeoutSeconds = 600;
+    runOptions.timeoutSeconds = emulator.empty() ? 600 : 20;
     ProcessResult run = runProcess(command("argv_echo.exe", {"probe"}), runOptions);
     if (run.started && run.exitStatus == 0 &&
         withUnixLineEnds(run.out).find("\n1:[probe]\n") != std::string::npos) {
@@ -134,11 +133,22 @@ Wine::State Wine::probe(std::string* reason) const {
       keepServerRunning();
     } else if (arch == "i686") {
       // The 64-bit kernels of some machines can't run 32-bit programs at all
-      // ("Exec format error"); 32-bit Wine can't help that.
-      *reason = "32-bit Wine does not run on this machine (" + loader + ", exit status " +
-                std::to_string(run.exitStatus) + "): " + tail(run.err + run.out) +
-                "\nThe i686 Windows tests are skipped.";
+      // ("Exec format error"), or only through an emulator; 32-bit Wine can't
+      // help that.
+      std::string what =
+          run.started && run.exitStatus < 0 && run.signal == SIGKILL
+              ? "no answer in " + std::to_string(runOptions.timeoutSeconds) + " s"
+              : "exit status " + std::to_string(run.exitStatus) + ": " + tail(run.err + run.out);
+      *reason =
+          "32-bit Wine (" + loader + ") does not run a test program on this machine (" + what + ")";
+      if (!emulator.empty())
+        *reason += "; the kernel runs 32-bit x86 programs only through qemu-user (binfmt_misc " +
+                   emulator + "), where Wine cannot reserve the address space it needs";
+      *reason += ". The i686 Windows tests are skipped.";
       result = State::kUnavailable;
+      // A prefix half made by the failed start would only mislead a later try.
+      if (freshPrefix)
+        std::filesystem::remove_all(prefix);
     } else {
       *reason = "Wine (" + loader + ") failed to run a test program (exit status " +
                 std::to_string(run.exitStatus) + "): " + tail(run.err + run.out);
