@@ -9,8 +9,9 @@
 //   peak_memory [--full] [--inkstamp PATH] [--floor PATH]
 //
 // Each run selects 9 faxes (pattern FAX00000?, handles 1 to 9) and marks
-// them printed. --full adds one run of inkstamp over the 1,000,000 faxes
-// with every fax selected and one mark, with its time and peak memory.
+// them printed. --full adds runs of inkstamp and of marking_floor over the
+// 1,000,000 faxes with every fax selected and one mark, with their times and
+// peak memory.
 #include <fcntl.h>
 #include <stdio.h>
 #include <string.h>
@@ -29,9 +30,10 @@ namespace {
 using faxsim::testing::TempStore;
 
 struct Measurement {
-  int status = -1;     // exit status, -1 when it did not exit normally
-  long peakKb = 0;     // ru_maxrss
-  double seconds = 0;  // wall time
+  int status = -1;        // exit status, -1 when it did not exit normally
+  long peakKb = 0;        // ru_maxrss
+  double seconds = 0;     // wall time
+  double cpuSeconds = 0;  // user and system time
 };
 
 double now() {
@@ -63,6 +65,9 @@ double now() {
     struct rusage usage;
     getrusage(RUSAGE_CHILDREN, &usage);
     measurement.peakKb = usage.ru_maxrss;
+    measurement.cpuSeconds =
+        static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+        static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
   }
   ssize_t written = write(report, &measurement, sizeof measurement);
   _exit(written == static_cast<ssize_t>(sizeof measurement) ? 0 : 1);
@@ -123,13 +128,31 @@ bool runSize(const Programs& programs, int64_t faxes, bool full) {
   printRow(faxes, program, floor);
   if (!full)
     return program.status == 0 && floor.status == 0;
-  Measurement all = measure({programs.inkstamp, "-s", "faxsrv", "-u", "alice", "-mp", "*"});
-  Measurement allFloor = measure({programs.floor, "faxsrv", "alice", "4294967295", "3"});
-  printf("\nFull run over %lld faxes, all selected, one mark:\n", static_cast<long long>(faxes));
-  printf("  inkstamp       %6.1f s, peak %ld KB, status %d\n", all.seconds, all.peakKb, all.status);
-  printf("  marking_floor  %6.1f s, peak %ld KB, status %d\n", allFloor.seconds, allFloor.peakKb,
-         allFloor.status);
-  return program.status == 0 && floor.status == 0 && all.status == 0 && allFloor.status == 0;
+  // Two rounds, alternating, since the first pass over a fresh store and a
+  // busy machine both cost time that is not the program's.
+  printf("\nFull runs over %lld faxes, all selected, one mark:\n", static_cast<long long>(faxes));
+  double fastest[2] = {1e9, 1e9};
+  double leastCpu[2] = {1e9, 1e9};
+  bool ok = true;
+  for (int round = 1; round <= 2; ++round) {
+    Measurement runs[2] = {
+        measure({programs.inkstamp, "-s", "faxsrv", "-u", "alice", "-mp", "*"}),
+        measure({programs.floor, "faxsrv", "alice", "4294967295", "3"}),
+    };
+    for (int i = 0; i < 2; ++i) {
+      printf("  %-13s %6.1f s (%.1f s processor), peak %ld KB, status %d\n",
+             i == 0 ? "inkstamp" : "marking_floor", runs[i].seconds, runs[i].cpuSeconds,
+             runs[i].peakKb, runs[i].status);
+      fastest[i] = runs[i].seconds < fastest[i] ? runs[i].seconds : fastest[i];
+      leastCpu[i] = runs[i].cpuSeconds < leastCpu[i] ? runs[i].cpuSeconds : leastCpu[i];
+      ok = ok && runs[i].status == 0;
+    }
+  }
+  printf("  fastest: inkstamp %.1f s, floor %.1f s, ratio %.3f\n", fastest[0], fastest[1],
+         fastest[0] / fastest[1]);
+  printf("  least processor time: inkstamp %.1f s, floor %.1f s, ratio %.3f\n", leastCpu[0],
+         leastCpu[1], leastCpu[0] / leastCpu[1]);
+  return ok;
 }
 
 }  // namespace
