@@ -4,6 +4,7 @@
 // that a run reported done is in the store afterwards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -42,6 +43,8 @@ TEST(ConcurrentRunsTest, FourRunsOnOneStoreLoseNothingAndNeverFailOnABusyStore) 
       {"-m1", "user1", {"*0", "*5"}, kFaxes / 5},
   };
   std::vector<e2e::ProcessResult> results(std::size(runs));
+  using Clock = std::chrono::steady_clock;
+  std::vector<Clock::time_point> starts(std::size(runs)), ends(std::size(runs));
   std::vector<std::thread> threads;
   for (size_t i = 0; i < std::size(runs); ++i) {
     threads.emplace_back([&, i] {
@@ -51,11 +54,16 @@ TEST(ConcurrentRunsTest, FourRunsOnOneStoreLoseNothingAndNeverFailOnABusyStore) 
       // environment names one shared file.
       std::vector<e2e::EnvSetting> env = store.programEnvironment();
       env.push_back({"FAXSIM_TRACE", std::nullopt});
+      starts[i] = Clock::now();
       results[i] = e2e::runProgram(arguments, env, std::chrono::seconds(120));
+      ends[i] = Clock::now();
     });
   }
   for (std::thread& thread : threads)
     thread.join();
+  // The four were at work at the same time.
+  EXPECT_LT(*std::max_element(starts.begin(), starts.end()),
+            *std::min_element(ends.begin(), ends.end()));
 
   for (size_t i = 0; i < std::size(runs); ++i) {
     const e2e::ProcessResult& result = results[i];
