@@ -28,8 +28,17 @@ void walkList(RFaxServerHandle server, RFaxListHandle list, const FloorRequest& 
        result = RFaxListGetNextElementPtr(list, &element)) {
     ++counts->walked;
     RFaxFaxHandle fax = element->faxHandle;
-    if (fax <= request.lastHandle && markFax(server, fax, request.markCodes))
+    if (fax > request.lastHandle)
+      continue;
+    if (request.progress != nullptr)
+      fprintf(request.progress, "%lld/%lld %s\n", static_cast<long long>(counts->marked + 1),
+              static_cast<long long>(counts->walked), element->faxId);
+    if (markFax(server, fax, request.markCodes))
       ++counts->marked;
+    if (request.progress != nullptr) {
+      fprintf(request.progress, "  -> marked\n");
+      fflush(request.progress);
+    }
   }
 }
 

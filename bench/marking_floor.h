@@ -8,6 +8,7 @@
 
 #include <stddef.h>
 #include <stdint.h>
+#include <stdio.h>
 
 #include <vector>
 
@@ -21,6 +22,10 @@ struct FloorRequest {
   uint32_t lastHandle = UINT32_MAX;
   // Mark codes in the order they are sent to each fax.
   std::vector<uint16_t> markCodes;
+  // When set, each selected fax gets the program's progress and closing
+  // lines here, flushed as the program flushes them: the cost of the output
+  // that the program must make, without the rest of its logic.
+  FILE* progress = nullptr;
 };
 
 struct FloorCounts {
