@@ -5,17 +5,20 @@
 // only the program's own flushes reach the system.
 //
 // Each run takes seconds, so each benchmark runs once per repetition; run
-// with random interleaving, so that both see the same machine:
+// with random interleaving, so that all see the same machine:
 //   marking_run_bench --benchmark_repetitions=5
 //                     --benchmark_enable_random_interleaving=true
 // and compare the minima (or medians): the program should stay within 5% of
 // the floor. A third benchmark adds to the floor only the output that the
-// program must make, one flush per fax included, to show what that costs.
+// program must make, one flush per fax included, to show what that costs; a
+// fourth runs floor and program in pairs and reports each pair's ratio, the
+// figure to read on a busy machine (--benchmark_filter=Ratio).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <memory>
 
 #include "faxsim/testing/temp_store.h"
@@ -120,6 +123,44 @@ void BM_MarkingRunInkStamp(benchmark::State& state) {
   state.counters["faxes"] = static_cast<double>(kFaxes);
 }
 BENCHMARK(BM_MarkingRunInkStamp)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The floor and the program back to back, in alternating order, reporting
+// the ratio of their times: on a shared machine a pair sees much the same
+// conditions, so the median ratio of several pairs is steadier than the
+// ratio of separate figures.
+void BM_MarkingRunRatio(benchmark::State& state) {
+  if (benchStore() == nullptr) {
+    state.SkipWithError("no store");
+    return;
+  }
+  FloorRequest request;
+  request.markCodes = {3, 0};
+  FloorCounts counts;
+  static int pairs = 0;
+  for (auto _ : state) {
+    double floorSeconds = 0;
+    double programSeconds = 0;
+    for (int turn = 0; turn < 2; ++turn) {
+      auto start = std::chrono::steady_clock::now();
+      if ((turn + pairs) % 2 == 0) {
+        runMarkingFloor(request, &counts);
+        floorSeconds = secondsSince(start);
+      } else {
+        runProgramQuietly();
+        programSeconds = secondsSince(start);
+      }
+    }
+    ++pairs;
+    state.SetIterationTime(programSeconds);
+    state.counters["floor_s"] = floorSeconds;
+    state.counters["ratio"] = programSeconds / floorSeconds;
+  }
+}
+BENCHMARK(BM_MarkingRunRatio)->Iterations(1)->Unit(benchmark::kSecond)->UseManualTime();
 
 }  // namespace
 
