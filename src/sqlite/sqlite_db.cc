@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "sqlite/file_name.h"
+
 namespace sqlite {
 
 Database::~Database() {
@@ -27,7 +29,7 @@ bool Database::open(const std::string& path, Mode mode, int busyTimeoutMs) {
     flags |= SQLITE_OPEN_CREATE;
   // sqlite3_open_v2 hands back a connection even on failure, so that its
   // message can be read; it is kept for errorMessage() and closed later.
-  int rc = sqlite3_open_v2(path.c_str(), &db_, flags, nullptr);
+  int rc = sqlite3_open_v2(fileNameForSqlite(path).c_str(), &db_, flags, nullptr);
   if (rc != SQLITE_OK)
     return false;
   sqlite3_extended_result_codes(db_, 1);

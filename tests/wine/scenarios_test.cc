@@ -155,3 +155,17 @@ TEST(WindowsScenarios, PausesTenSecondsAfterAFailedConnection) {
   EXPECT_GE(windows.elapsedSeconds, 10.0);
   EXPECT_LT(windows.elapsedSeconds, 25.0);
 }
+
+// Windows hands the program its environment in the ANSI code page, while
+// SQLite wants UTF-8 file names: a store under a folder with an accented
+// name, as a user profile may have, must still be found.
+TEST(WindowsScenarios, StoreInAFolderWithAnAccentedName) {
+  REQUIRE_WINE();
+  std::string folder = freshTestFolder() + "/Jos\xC3\xA9";
+  std::filesystem::create_directories(folder);
+  std::string store = folder + "/store.db";
+  makeDemoStore(store, {});
+  ProcessResult windows = runWindows({"-s", "faxsrv", "-u", "alice", "-mv", "B000409E2"}, store);
+  EXPECT_EQ(windows.exitStatus, 0) << describe(windows);
+  EXPECT_NE(windows.out.find("faxes:1 marked:1 failed:0"), std::string::npos) << windows.out;
+}
