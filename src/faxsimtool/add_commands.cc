@@ -8,6 +8,7 @@
 #include "faxsimtool/exit_status.h"
 #include "faxsimtool/fax_generator.h"
 #include "faxsimtool/lookup.h"
+#include "faxsimtool/rows.h"
 #include "faxsimtool/store.h"
 
 namespace faxsimtool {
@@ -21,16 +22,9 @@ constexpr size_t kMaxFaxIdBytes = 83;
 
 constexpr int64_t kMaxHandle = 4294967295;
 
-struct FaxMark {
-  const char* option;
-  const char* column;
-};
-
-const FaxMark kFaxMarks[] = {
-    {"--viewed", "viewed"},     {"--printed", "printed"}, {"--body-printed", "body_printed"},
-    {"--approved", "approved"}, {"--held", "held"},       {"--user1", "user1"},
-    {"--user2", "user2"},
-};
+// The option that sets each mark, in FaxMark order.
+const char* const kFaxMarkOptions[kFaxMarkCount] = {
+    "--viewed", "--printed", "--body-printed", "--approved", "--held", "--user1", "--user2"};
 
 }  // namespace
 
@@ -48,30 +42,19 @@ int runAddServer(const Context& ctx) {
     return kExitUsage;
 
   sqlite::Database db;
-  if (!ctx.openStore(&db))
-    return kExitFailure;
   Transaction transaction(db);
-  if (!transaction.begin())
-    return ctx.fail(storeError(db));
+  if (int status = ctx.beginWrite(&db, &transaction); status != kExitOk)
+    return status;
   std::string existing;
   int found = findServer(db, host, &existing);
   if (found < 0)
     return ctx.fail(storeError(db));
   if (found > 0)
     return ctx.fail("server " + quoted(host) + " already exists (as " + existing + ")");
-  sqlite::Statement insert;
-  if (!insert.prepare(db,
-                      "INSERT INTO servers (host, description, release, tz_state, bias,"
-                      " standard_bias, daylight_bias) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"))
-    return ctx.fail(storeError(db));
-  insert.bindText(1, host);
-  insert.bindText(2, description);
-  insert.bindInt(3, release);
-  insert.bindInt(4, tzState);
-  insert.bindInt(5, bias);
-  insert.bindInt(6, standardBias);
-  insert.bindInt(7, daylightBias);
-  if (!insert.run() || !transaction.commit())
+  RowInsert<ServerRow> insert;
+  if (!insert.prepare(db) ||
+      !insert.add({host, description, release, tzState, bias, standardBias, daylightBias}) ||
+      !transaction.commit())
     return ctx.fail(storeError(db));
   fprintf(ctx.out, "Added server %.*s\n", static_cast<int>(host.size()), host.data());
   return kExitOk;
@@ -87,11 +70,9 @@ int runAddUser(const Context& ctx) {
     return kExitUsage;
 
   sqlite::Database db;
-  if (!ctx.openStore(&db))
-    return kExitFailure;
   Transaction transaction(db);
-  if (!transaction.begin())
-    return ctx.fail(storeError(db));
+  if (int status = ctx.beginWrite(&db, &transaction); status != kExitOk)
+    return status;
   std::string host, existing;
   int status = requireServer(ctx, db, ctx.arg(0), &host);
   if (status != kExitOk)
@@ -102,15 +83,8 @@ int runAddUser(const Context& ctx) {
   if (found > 0)
     return ctx.fail("user " + quoted(userId) + " already exists on server " + host + " (as " +
                     existing + ")");
-  sqlite::Statement insert;
-  if (!insert.prepare(db,
-                      "INSERT INTO users (host, user_id, qualifier, name) VALUES (?1, ?2, ?3, ?4)"))
-    return ctx.fail(storeError(db));
-  insert.bindText(1, host);
-  insert.bindText(2, userId);
-  insert.bindText(3, qualifier);
-  insert.bindText(4, name);
-  if (!insert.run() || !transaction.commit())
+  RowInsert<UserRow> insert;
+  if (!insert.prepare(db) || !insert.add({host, userId, qualifier, name}) || !transaction.commit())
     return ctx.fail(storeError(db));
   fprintf(ctx.out, "Added user %.*s on server %s\n", static_cast<int>(userId.size()), userId.data(),
           host.c_str());
@@ -132,11 +106,9 @@ int runAddFax(const Context& ctx) {
     return ctx.usage("--sent and --received exclude each other");
 
   sqlite::Database db;
-  if (!ctx.openStore(&db))
-    return kExitFailure;
   Transaction transaction(db);
-  if (!transaction.begin())
-    return ctx.fail(storeError(db));
+  if (int status = ctx.beginWrite(&db, &transaction); status != kExitOk)
+    return status;
   std::string host, owner;
   int status = requireUser(ctx, db, ctx.arg(0), ctx.arg(1), &host, &owner);
   if (status != kExitOk)
@@ -160,26 +132,19 @@ int runAddFax(const Context& ctx) {
     handle = highest + 1;
   }
 
-  sqlite::Statement insert;
-  if (!insert.prepare(db,
-                      "INSERT INTO faxes (handle, host, owner, fax_id, folder, received, date,"
-                      " pages, error_code, viewed, printed, body_printed, approved, held, user1,"
-                      " user2) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13,"
-                      " ?14, ?15, ?16)"))
-    return ctx.fail(storeError(db));
-  insert.bindInt(1, handle);
-  insert.bindText(2, host);
-  insert.bindText(3, owner);
-  insert.bindText(4, faxId);
-  insert.bindText(5, folder);
-  insert.bindInt(6, ctx.args.has("--sent") ? 0 : 1);
-  insert.bindInt(7, date);
-  insert.bindInt(8, pages);
-  insert.bindInt(9, errorCode);
-  int index = 10;
-  for (const FaxMark& mark : kFaxMarks)
-    insert.bindInt(index++, ctx.args.has(mark.option) ? 1 : 0);
-  if (!insert.run() || !transaction.commit())
+  FaxRow row = {.handle = handle,
+                .host = host,
+                .owner = owner,
+                .faxId = faxId,
+                .folder = folder,
+                .received = !ctx.args.has("--sent"),
+                .date = date,
+                .pages = pages,
+                .errorCode = errorCode};
+  for (int mark = 0; mark < kFaxMarkCount; ++mark)
+    row.marks[mark] = ctx.args.has(kFaxMarkOptions[mark]);
+  RowInsert<FaxRow> insert;
+  if (!insert.prepare(db) || !insert.add(row) || !transaction.commit())
     return ctx.fail(storeError(db));
   fprintf(ctx.out, "Added fax %lld for %s on server %s\n", static_cast<long long>(handle),
           owner.c_str(), host.c_str());

@@ -18,6 +18,8 @@
 
 namespace faxsimtool {
 
+class Transaction;
+
 struct Context {
   const ParsedArgs& args;
   std::string storePath;
@@ -44,6 +46,10 @@ struct Context {
 
   // Opens the store, reporting why it can't be.
   bool openStore(sqlite::Database* db) const;
+  // Opens the store and begins `transaction`, made on `db`, for a command
+  // that checks and then writes. Returns kExitOk, or reports the problem and
+  // returns the exit status.
+  int beginWrite(sqlite::Database* db, Transaction* transaction) const;
 };
 
 struct CommandSpec {

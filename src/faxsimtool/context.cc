@@ -80,4 +80,12 @@ bool Context::openStore(sqlite::Database* db) const {
   return true;
 }
 
+int Context::beginWrite(sqlite::Database* db, Transaction* transaction) const {
+  if (!openStore(db))
+    return kExitFailure;
+  if (!transaction->begin())
+    return fail(storeError(*db));
+  return kExitOk;
+}
+
 }  // namespace faxsimtool

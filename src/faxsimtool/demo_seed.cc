@@ -5,34 +5,21 @@
 #include <iterator>
 
 #include "faxsimtool/dates.h"
+#include "faxsimtool/rows.h"
 #include "faxsimtool/store.h"
 
 namespace faxsimtool {
 
 namespace {
 
-struct DemoServer {
-  const char* host;
-  const char* description;
-  int release;
-  int tzState, bias, standardBias, daylightBias;
-};
-
 // faxsrv keeps US Eastern time, oldfax Central European time; both are in
 // standard time (state 2), as in November.
-const DemoServer kServers[] = {
+const ServerRow kServers[] = {
     {"faxsrv", "RightFax 9.4 demo server", 0x940, 2, 300, 0, -60},
     {"oldfax", "RightFax 5.1 legacy server", 0x510, 2, -60, 0, -60},
 };
 
-struct DemoUser {
-  const char* host;
-  const char* userId;
-  const char* qualifier;
-  const char* name;
-};
-
-const DemoUser kUsers[] = {
+const UserRow kUsers[] = {
     {"faxsrv", "ALICE", "ACCOUNTS", "Alice Archer"},
     {"faxsrv", "BOB", "", "Bob Baker"},
     {"faxsrv", "CAROL", "SALES", "Carol Clark"},  // has no faxes
@@ -117,67 +104,37 @@ int64_t secondsOf(When when) {
   return daysFromCivil(2008, when.month, when.day) * 86400 + when.hour * 3600 + when.minute * 60;
 }
 
-bool insertServers(sqlite::Database& db) {
-  sqlite::Statement insert;
-  if (!insert.prepare(db,
-                      "INSERT INTO servers (host, description, release, tz_state, bias,"
-                      " standard_bias, daylight_bias) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"))
+FaxRow rowOf(const DemoFax& fax) {
+  FaxRow row = {.handle = fax.handle,
+                .host = fax.host,
+                .owner = fax.owner,
+                .faxId = fax.faxId,
+                .folder = fax.folder,
+                .received = fax.received,
+                .date = secondsOf(fax.when),
+                .pages = fax.pages,
+                .errorCode = fax.errorCode};
+  for (int mark = 0; mark < kFaxMarkCount; ++mark)
+    row.marks[mark] = fax.marks[mark] != '.';
+  return row;
+}
+
+// Inserts `rows`, each made into a row of the table by `toRow`.
+template <typename Row, typename Source, typename Convert>
+bool insertAll(sqlite::Database& db, const Source& rows, Convert toRow) {
+  RowInsert<Row> insert;
+  if (!insert.prepare(db))
     return false;
-  for (const DemoServer& server : kServers) {
-    insert.bindText(1, server.host);
-    insert.bindText(2, server.description);
-    insert.bindInt(3, server.release);
-    insert.bindInt(4, server.tzState);
-    insert.bindInt(5, server.bias);
-    insert.bindInt(6, server.standardBias);
-    insert.bindInt(7, server.daylightBias);
-    if (!insert.run())
+  for (const auto& row : rows) {
+    if (!insert.add(toRow(row)))
       return false;
   }
   return true;
 }
 
-bool insertUsers(sqlite::Database& db) {
-  sqlite::Statement insert;
-  if (!insert.prepare(db,
-                      "INSERT INTO users (host, user_id, qualifier, name) VALUES (?1, ?2, ?3, ?4)"))
-    return false;
-  for (const DemoUser& user : kUsers) {
-    insert.bindText(1, user.host);
-    insert.bindText(2, user.userId);
-    insert.bindText(3, user.qualifier);
-    insert.bindText(4, user.name);
-    if (!insert.run())
-      return false;
-  }
-  return true;
-}
-
-bool insertFaxes(sqlite::Database& db) {
-  sqlite::Statement insert;
-  if (!insert.prepare(db,
-                      "INSERT INTO faxes (handle, host, owner, fax_id, folder, received, date,"
-                      " pages, error_code, viewed, printed, body_printed, approved, held, user1,"
-                      " user2) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13,"
-                      " ?14, ?15, ?16)"))
-    return false;
-  for (const DemoFax& fax : kFaxes) {
-    insert.bindInt(1, fax.handle);
-    insert.bindText(2, fax.host);
-    insert.bindText(3, fax.owner);
-    insert.bindText(4, fax.faxId);
-    insert.bindText(5, fax.folder);
-    insert.bindInt(6, fax.received ? 1 : 0);
-    insert.bindInt(7, secondsOf(fax.when));
-    insert.bindInt(8, fax.pages);
-    insert.bindInt(9, fax.errorCode);
-    for (int mark = 0; mark < 7; ++mark)
-      insert.bindInt(10 + mark, fax.marks[mark] != '.' ? 1 : 0);
-    if (!insert.run())
-      return false;
-  }
-  return true;
-}
+const auto kAsIs = [](const auto& row) -> const auto& {
+  return row;
+};
 
 }  // namespace
 
@@ -186,7 +143,8 @@ DemoCounts demoCounts() {
 }
 
 bool seedDemo(sqlite::Database& db, std::string* error) {
-  if (insertServers(db) && insertUsers(db) && insertFaxes(db))
+  if (insertAll<ServerRow>(db, kServers, kAsIs) && insertAll<UserRow>(db, kUsers, kAsIs) &&
+      insertAll<FaxRow>(db, kFaxes, rowOf))
     return true;
   *error = storeError(db);
   return false;

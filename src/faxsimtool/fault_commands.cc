@@ -77,11 +77,9 @@ int runAddFault(const Context& ctx) {
     return kExitUsage;
 
   sqlite::Database db;
-  if (!ctx.openStore(&db))
-    return kExitFailure;
   Transaction transaction(db);
-  if (!transaction.begin())
-    return ctx.fail(storeError(db));
+  if (int status = ctx.beginWrite(&db, &transaction); status != kExitOk)
+    return status;
   // A connection is tried for any host name, known or not; every other
   // operation needs a server in the store.
   std::string storedHost(host);

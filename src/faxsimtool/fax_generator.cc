@@ -2,6 +2,7 @@
 
 #include <stdio.h>
 
+#include "faxsimtool/rows.h"
 #include "faxsimtool/store.h"
 
 namespace faxsimtool {
@@ -52,47 +53,40 @@ const int kErrorCodes[] = {3, 14, 37, 120, 501, 4012};
 }  // namespace
 
 bool generateFaxes(sqlite::Database& db, const GeneratorSettings& settings, std::string* error) {
-  sqlite::Statement insert;
-  if (!insert.prepare(db,
-                      "INSERT INTO faxes (handle, host, owner, fax_id, folder, received, date,"
-                      " pages, error_code, viewed, printed, body_printed, approved, held, user1,"
-                      " user2) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13,"
-                      " ?14, ?15, ?16)")) {
+  RowInsert<FaxRow> insert;
+  if (!insert.prepare(db)) {
     *error = storeError(db);
     return false;
   }
   Random random(settings.seed);
   char faxId[32];
+  FaxRow row;
+  row.host = settings.host;
+  row.owner = settings.owner;
   for (int64_t i = 0; i < settings.count; ++i) {
-    int64_t handle = settings.firstHandle + i;
+    row.handle = settings.firstHandle + i;
     uint64_t fields = random.next();
     uint64_t idBits = random.next();
     uint64_t date = random.next() % static_cast<uint64_t>(settings.spanSeconds);
-    makeFaxId(draw(&fields, 100), idBits, handle, faxId, sizeof faxId);
+    makeFaxId(draw(&fields, 100), idBits, row.handle, faxId, sizeof faxId);
+    row.faxId = faxId;
     uint64_t folder = draw(&fields, 100);
-    bool received = draw(&fields, 100) < 70;
+    row.folder = kGeneratedFolders[folder < 70 ? 0 : folder < 85 ? 1 : folder < 95 ? 2 : 3];
+    row.received = draw(&fields, 100) < 70;
+    row.date = settings.start + static_cast<int64_t>(date);
     // Mostly short faxes, now and then a long one.
-    int64_t pages = draw(&fields, 10) < 8 ? 1 + draw(&fields, 5) : 1 + draw(&fields, 120);
-    int errorCode = draw(&fields, 100) < 5 ? kErrorCodes[draw(&fields, 6)] : 0;
+    row.pages = draw(&fields, 10) < 8 ? 1 + draw(&fields, 5) : 1 + draw(&fields, 120);
+    row.errorCode = draw(&fields, 100) < 5 ? kErrorCodes[draw(&fields, 6)] : 0;
     bool printed = draw(&fields, 100) < 35;
-
-    insert.bindInt(1, handle);
-    insert.bindText(2, settings.host);
-    insert.bindText(3, settings.owner);
-    insert.bindText(4, faxId);
-    insert.bindText(5, kGeneratedFolders[folder < 70 ? 0 : folder < 85 ? 1 : folder < 95 ? 2 : 3]);
-    insert.bindInt(6, received ? 1 : 0);
-    insert.bindInt(7, settings.start + static_cast<int64_t>(date));
-    insert.bindInt(8, pages);
-    insert.bindInt(9, errorCode);
-    insert.bindInt(10, draw(&fields, 2));                          // viewed
-    insert.bindInt(11, printed ? 1 : 0);                           // printed
-    insert.bindInt(12, printed && draw(&fields, 2) == 0 ? 1 : 0);  // body printed
-    insert.bindInt(13, draw(&fields, 5) == 0 ? 1 : 0);             // approved
-    insert.bindInt(14, draw(&fields, 10) == 0 ? 1 : 0);            // held
-    insert.bindInt(15, draw(&fields, 10) == 0 ? 1 : 0);            // user1
-    insert.bindInt(16, draw(&fields, 20) == 0 ? 1 : 0);            // user2
-    if (!insert.run()) {
+    // The marks draw in this order, whatever the columns' order.
+    row.marks[kViewed] = draw(&fields, 2) != 0;
+    row.marks[kPrinted] = printed;
+    row.marks[kBodyPrinted] = printed && draw(&fields, 2) == 0;
+    row.marks[kApproved] = draw(&fields, 5) == 0;
+    row.marks[kHeld] = draw(&fields, 10) == 0;
+    row.marks[kUser1] = draw(&fields, 10) == 0;
+    row.marks[kUser2] = draw(&fields, 20) == 0;
+    if (!insert.add(row)) {
       *error = storeError(db);
       return false;
     }
