@@ -83,7 +83,7 @@ TEST_P(RefusedCommandLineTest, PrintsUsageAndEndsWith255WithoutConnecting) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CommandLines, RefusedCommandLineTest, ::testing::ValuesIn(refusedCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         caseName<RefusedCase>);
 
 // Each marking option is refused after the one it conflicts with, whatever
 // the order; the rest of an otherwise complete request changes nothing.
@@ -142,15 +142,7 @@ TEST_F(CommandLineTest, VersionLineShowsTheLibraryVersionInUtc) {
 
 TEST_F(CommandLineTest, LaterServerOptionIsTheOneConnectedTo) {
   ProgramRun result = run({"-s", "nohost", "-s", "faxsrv", "-u", "alice", "-mp", "B0000102"});
-  EXPECT_EQ(result.out(), outputHead() + officeSessionHead() +
-                              "Retrieving fax list...\n"
-                              "\n"
-                              "1/1 B0000102\n"
-                              "  -> marked\n"
-                              "\n"
-                              "faxes:1 marked:1 failed:0 skipped:3 total:4\n"
-                              "recv:0 sent:1 viewed:0 pages:2 errs:0\n" +
-                              officeSessionTail());
+  EXPECT_EQ(result.out(), officeRun(officeB0000102Pass()));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "RFaxCreateServerHandle"),
             "RFaxCreateServerHandle(\"faxsrv\", 4) = 1\n");
@@ -161,17 +153,9 @@ TEST_F(CommandLineTest, LaterServerOptionIsTheOneConnectedTo) {
 TEST_F(CommandLineTest, OptionAfterTheFirstPatternIsAPattern) {
   ASSERT_TRUE(store_.faxsim({"add-fax", "faxsrv", "ALICE", "--handle", "106", "--", "-mv"}));
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", "B0000102", "-mv"});
-  EXPECT_EQ(result.out(), outputHead() + officeSessionHead() +
-                              "Retrieving fax list...\n"
-                              "\n"
-                              "1/1 B0000102\n"
-                              "  -> marked\n"
-                              "2/2 -mv\n"
-                              "  -> marked\n"
-                              "\n"
-                              "faxes:2 marked:2 failed:0 skipped:3 total:5\n"
-                              "recv:1 sent:1 viewed:0 pages:3 errs:0\n" +
-                              officeSessionTail());
+  EXPECT_EQ(result.out(), officeRun(markingPass(markedInTurn({"B0000102", "-mv"}),
+                                                "faxes:2 marked:2 failed:0 skipped:3 total:5\n"
+                                                "recv:1 sent:1 viewed:0 pages:3 errs:0\n")));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "InkStampFax"),
             "InkStampFax(1, 102, 3) = 0\n"
@@ -183,12 +167,9 @@ TEST_F(CommandLineTest, OptionAfterTheFirstPatternIsAPattern) {
 // pattern, and here one that no fax ID matches.
 TEST_F(CommandLineTest, SlashHelpAfterACompleteRequestIsAPattern) {
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", "/?"});
-  EXPECT_EQ(result.out(), outputHead() + officeSessionHead() +
-                              "Retrieving fax list...\n"
-                              "\n"
-                              "faxes:0 marked:0 failed:0 skipped:4 total:4\n"
-                              "recv:0 sent:0 viewed:0 pages:0 errs:0\n" +
-                              officeSessionTail());
+  EXPECT_EQ(result.out(), officeRun(markingPass("",
+                                                "faxes:0 marked:0 failed:0 skipped:4 total:4\n"
+                                                "recv:0 sent:0 viewed:0 pages:0 errs:0\n")));
   EXPECT_EQ(result.status(), 0);
 }
 

@@ -1,4 +1,5 @@
-// The banner, version line and usage text of inkstamp, byte for byte.
+// The banner, version line, usage text and session lines of inkstamp, byte
+// for byte.
 #include "e2e/expected_output.h"
 
 namespace e2e {
@@ -46,6 +47,60 @@ std::string usage() {
          "filename (e.g., B000409E2).  Fax-IDs can contain wildcard ('?' and '*')\n"
          "characters.  Conflicting marking options cannot be specified.\n"
          "\n";
+}
+
+std::string connectedAtFirstTry(std::string_view host) {
+  const std::string h(host);
+  return "Server: " + h + "\nConnecting to RightFax server: " + h +
+         "\nConnect(1) to RightFax server: " + h + "\nConnected to RightFax server:  " + h + "\n";
+}
+
+std::string failedTries(std::string_view host, std::string_view failure, int first, int last) {
+  const std::string h(host);
+  std::string text;
+  for (int tryNumber = first; tryNumber <= last; ++tryNumber) {
+    text += "Connect(" + std::to_string(tryNumber) + ") to RightFax server: " + h + "\n";
+    text += "Connect failed to RightFax server: " + h + ", " + std::string(failure) + "\n";
+  }
+  return text;
+}
+
+std::string sessionHead(std::string_view host, std::string_view description,
+                        std::string_view user) {
+  return connectedAtFirstTry(host) + "\nRightFax server: " + std::string(host) + ", " +
+         std::string(description) + "\n\nRetrieving user info...\nUser: " + std::string(user) +
+         "\n\n";
+}
+
+std::string sessionTail(std::string_view host, std::string_view description) {
+  return "\nDisconnect from RightFax server: " + std::string(host) + ", " +
+         std::string(description) + "\nDisconnected\n";
+}
+
+std::string refusedReleaseTail(std::string_view host) {
+  return "Incompatible RightFax server release, need 5.20\n"
+         "Disconnect from RightFax server: " +
+         std::string(host) + ", -\nDisconnected\n";
+}
+
+std::string markedInTurn(std::initializer_list<std::string_view> faxIds) {
+  std::string text;
+  int ordinal = 0;
+  for (std::string_view faxId : faxIds) {
+    std::string number = std::to_string(++ordinal);
+    text += number + "/" + number + " " + std::string(faxId) + "\n  -> marked\n";
+  }
+  return text;
+}
+
+std::string markingPass(std::string_view progress, std::string_view summary, bool sorted) {
+  std::string text = "Retrieving fax list...\n";
+  if (sorted)
+    text += "Sorting fax list by date...\n";
+  text += "\n";
+  if (!progress.empty())
+    text += std::string(progress) + "\n";
+  return text + std::string(summary);
 }
 
 }  // namespace e2e

@@ -34,42 +34,28 @@ class MarkingTest : public OfficeTest {
 TEST_F(MarkingTest, CompleteRunMakesTheCallsInTheirOrder) {
   ProgramRun result =
       run({"-s", "faxsrv", "-u", "alice", "-t", "-mp", "-mb", "APP0001A", "B0000102"});
-  EXPECT_EQ(result.out(), outputHead() + officeSessionHead() +
-                              "Retrieving fax list...\n"
-                              "Sorting fax list by date...\n"
-                              "\n"
-                              "1/1 B0000102\n"
-                              "  -> marked\n"
-                              "2/2 APP0001A\n"
-                              "  -> marked\n"
-                              "\n"
-                              "faxes:2 marked:2 failed:0 skipped:2 total:4\n"
-                              "recv:1 sent:1 viewed:1 pages:5 errs:0\n" +
-                              officeSessionTail());
+  EXPECT_EQ(result.out(), officeRun(markingPass(markedInTurn({"B0000102", "APP0001A"}),
+                                                "faxes:2 marked:2 failed:0 skipped:2 total:4\n"
+                                                "recv:1 sent:1 viewed:1 pages:5 errs:0\n",
+                                                true)));
   EXPECT_EQ(result.status(), 0);
   // By date: B0000102, APP0005E, B0000104, APP0001A.
-  EXPECT_EQ(result.trace,
-            "RFaxGetAPIVersion() = 1228521600\n"
-            "RFaxCreateServerHandle(\"faxsrv\", 4) = 1\n"
-            "RFaxVersionCheck(1, 1312, 0) = 0\n"
-            "RFaxGetServerInfo2(1) = 0\n"
-            "RFaxGetServerInfo2(1) = 0\n"
-            "RFaxLoadUser3(1, 1, 0, \"alice\", 0, 0, 0, 0, 11) = 0\n"
-            "RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 0\n"
-            "RFaxListSort(1) = 0\n"
-            "RFaxListGetFirstElementPtr(1) = 0\n"
-            "RFaxLoadFax3(1, 102, 0, 3, 0, 11) = 0\n"
-            "InkStampFax(1, 102, 3) = 0\n"
-            "InkStampFax(1, 102, 7) = 0\n"
-            "RFaxListGetNextElementPtr(1) = 0\n"
-            "RFaxListGetNextElementPtr(1) = 0\n"
-            "RFaxListGetNextElementPtr(1) = 0\n"
-            "RFaxLoadFax3(1, 101, 0, 3, 0, 11) = 0\n"
-            "InkStampFax(1, 101, 3) = 0\n"
-            "InkStampFax(1, 101, 7) = 0\n"
-            "RFaxListGetNextElementPtr(1) = 7\n"
-            "RFaxCloseListHandle(1) = 0\n"
-            "RFaxCloseServerHandle(1) = 0\n");
+  EXPECT_EQ(result.trace, officeTraceHead() +
+                              "RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 0\n"
+                              "RFaxListSort(1) = 0\n"
+                              "RFaxListGetFirstElementPtr(1) = 0\n"
+                              "RFaxLoadFax3(1, 102, 0, 3, 0, 11) = 0\n"
+                              "InkStampFax(1, 102, 3) = 0\n"
+                              "InkStampFax(1, 102, 7) = 0\n"
+                              "RFaxListGetNextElementPtr(1) = 0\n"
+                              "RFaxListGetNextElementPtr(1) = 0\n"
+                              "RFaxListGetNextElementPtr(1) = 0\n"
+                              "RFaxLoadFax3(1, 101, 0, 3, 0, 11) = 0\n"
+                              "InkStampFax(1, 101, 3) = 0\n"
+                              "InkStampFax(1, 101, 7) = 0\n"
+                              "RFaxListGetNextElementPtr(1) = 7\n"
+                              "RFaxCloseListHandle(1) = 0\n"
+                              "RFaxCloseServerHandle(1) = 0\n");
   EXPECT_EQ(store_.marks("B0000102"), "printed body_printed");
   EXPECT_EQ(store_.marks("APP0001A"), "viewed printed body_printed");
   EXPECT_EQ(store_.marks("APP0005E"), "none");
@@ -90,50 +76,12 @@ void PrintTo(const SortCase& c, std::ostream* os) {
 }
 
 std::vector<SortCase> sortCases() {
-  const std::string summary =
-      "\n"
-      "faxes:4 marked:4 failed:0 skipped:0 total:4\n"
-      "recv:2 sent:2 viewed:1 pages:11 errs:1\n";
-  const std::string byDate =
-      "Retrieving fax list...\n"
-      "Sorting fax list by date...\n"
-      "\n"
-      "1/1 B0000102\n"
-      "  -> marked\n"
-      "2/2 APP0005E\n"
-      "  -> marked\n"
-      "3/3 B0000104\n"
-      "  -> marked\n"
-      "4/4 APP0001A\n"
-      "  -> marked\n" +
-      summary;
-  const std::string byDateReversed =
-      "Retrieving fax list...\n"
-      "Sorting fax list by date...\n"
-      "\n"
-      "1/1 APP0001A\n"
-      "  -> marked\n"
-      "2/2 B0000104\n"
-      "  -> marked\n"
-      "3/3 APP0005E\n"
-      "  -> marked\n"
-      "4/4 B0000102\n"
-      "  -> marked\n" +
-      summary;
+  const std::string byDate = markingPass(
+      markedInTurn({"B0000102", "APP0005E", "B0000104", "APP0001A"}), officeMainSummary(), true);
+  const std::string byDateReversed = markingPass(
+      markedInTurn({"APP0001A", "B0000104", "APP0005E", "B0000102"}), officeMainSummary(), true);
   return {
-      {"Unsorted",
-       {},
-       "Retrieving fax list...\n"
-       "\n"
-       "1/1 APP0001A\n"
-       "  -> marked\n"
-       "2/2 B0000102\n"
-       "  -> marked\n"
-       "3/3 B0000104\n"
-       "  -> marked\n"
-       "4/4 APP0005E\n"
-       "  -> marked\n" +
-           summary},
+      {"Unsorted", {}, markingPass(officeMainProgress(), officeMainSummary())},
       {"ByDate", {"-t"}, byDate},
       {"ByDateReversed", {"-tr"}, byDateReversed},
       {"ByDateThenReversed", {"-t", "-tr"}, byDateReversed},
@@ -144,19 +92,15 @@ std::vector<SortCase> sortCases() {
 class SortTest : public OfficeTest, public ::testing::WithParamInterface<SortCase> {};
 
 TEST_P(SortTest, ProgressFollowsTheSortedList) {
-  std::vector<std::string> arguments = {"-s", "faxsrv", "-u", "alice"};
-  arguments.insert(arguments.end(), GetParam().options.begin(), GetParam().options.end());
-  arguments.insert(arguments.end(), {"-mv", "*"});
-  ProgramRun result = run(arguments);
-  EXPECT_EQ(result.out(),
-            outputHead() + officeSessionHead() + GetParam().pass + officeSessionTail());
+  ProgramRun result =
+      run(joined({{"-s", "faxsrv", "-u", "alice"}, GetParam().options, {"-mv", "*"}}));
+  EXPECT_EQ(result.out(), officeRun(GetParam().pass));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "RFaxListSort"),
             GetParam().options.empty() ? "" : "RFaxListSort(1) = 0\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Marking, SortTest, ::testing::ValuesIn(sortCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Marking, SortTest, ::testing::ValuesIn(sortCases()), caseName<SortCase>);
 
 // Dates compare as signed 32-bit values over their whole range (a
 // comparison by subtraction would overflow here), and equal dates keep the
@@ -190,17 +134,7 @@ TEST_F(MarkingTest, LargeListIsWalkedInFull) {
       store_.queryLines("SELECT fax_id " + mainFolder + " ORDER BY date DESC, handle");
   int64_t count = store_.queryInt("SELECT count(*) " + mainFolder);
   int64_t received = store_.queryInt("SELECT total(received) " + mainFolder);
-  std::string expected = outputHead() +
-                         "Server: faxsrv\n"
-                         "Connecting to RightFax server: faxsrv\n"
-                         "Connect(1) to RightFax server: faxsrv\n"
-                         "Connected to RightFax server:  faxsrv\n"
-                         "\n"
-                         "RightFax server: faxsrv, Test fax server\n"
-                         "\n"
-                         "Retrieving user info...\n"
-                         "User: SALES\\CAROL \"Carol Clark\"\n"
-                         "\n"
+  std::string expected = outputHead() + carolSessionHead() +
                          "Retrieving fax list...\n"
                          "Sorting fax list by date...\n"
                          "\n";
@@ -228,23 +162,10 @@ TEST_F(MarkingTest, LargeListIsWalkedInFull) {
 
 TEST_F(MarkingTest, AllFoldersIncludeTheArchivedFax) {
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-a", "-nr", "*"});
-  EXPECT_EQ(result.out(), outputHead() + officeSessionHead() +
-                              "Retrieving fax list...\n"
-                              "\n"
-                              "1/1 APP0001A\n"
-                              "  -> marked\n"
-                              "2/2 B0000102\n"
-                              "  -> marked\n"
-                              "3/3 APP0003C\n"
-                              "  -> marked\n"
-                              "4/4 B0000104\n"
-                              "  -> marked\n"
-                              "5/5 APP0005E\n"
-                              "  -> marked\n"
-                              "\n"
-                              "faxes:5 marked:5 failed:0 skipped:0 total:5\n"
-                              "recv:3 sent:2 viewed:1 pages:15 errs:1\n" +
-                              officeSessionTail());
+  EXPECT_EQ(result.out(), officeRun(markingPass(markedInTurn({"APP0001A", "B0000102", "APP0003C",
+                                                              "B0000104", "APP0005E"}),
+                                                "faxes:5 marked:5 failed:0 skipped:0 total:5\n"
+                                                "recv:3 sent:2 viewed:1 pages:15 errs:1\n")));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "RFaxGetFaxList"),
             "RFaxGetFaxList(1, \"ALICE\", 1, 65533, 0) = 0\n");
@@ -267,44 +188,19 @@ void PrintTo(const DirectionCase& c, std::ostream* os) {
 }
 
 std::vector<DirectionCase> directionCases() {
-  const std::string both =
-      "Retrieving fax list...\n"
-      "\n"
-      "1/1 APP0001A\n"
-      "  -> marked\n"
-      "2/2 B0000102\n"
-      "  -> marked\n"
-      "3/3 B0000104\n"
-      "  -> marked\n"
-      "4/4 APP0005E\n"
-      "  -> marked\n"
-      "\n"
-      "faxes:4 marked:4 failed:0 skipped:0 total:4\n"
-      "recv:2 sent:2 viewed:1 pages:11 errs:1\n";
+  const std::string both = markingPass(officeMainProgress(), officeMainSummary());
   return {
       {"ReceivedOnly",
        {"-R"},
-       "Retrieving fax list...\n"
-       "\n"
-       "1/1 APP0001A\n"
-       "  -> marked\n"
-       "2/2 B0000104\n"
-       "  -> marked\n"
-       "\n"
-       "faxes:2 marked:2 failed:0 skipped:2 total:4\n"
-       "recv:2 sent:- viewed:1 pages:4 errs:1\n",
+       markingPass(markedInTurn({"APP0001A", "B0000104"}),
+                   "faxes:2 marked:2 failed:0 skipped:2 total:4\n"
+                   "recv:2 sent:- viewed:1 pages:4 errs:1\n"),
        "B0000102"},
       {"SentOnly",
        {"-S"},
-       "Retrieving fax list...\n"
-       "\n"
-       "1/1 B0000102\n"
-       "  -> marked\n"
-       "2/2 APP0005E\n"
-       "  -> marked\n"
-       "\n"
-       "faxes:2 marked:2 failed:0 skipped:2 total:4\n"
-       "recv:- sent:2 viewed:0 pages:7 errs:0\n",
+       markingPass(markedInTurn({"B0000102", "APP0005E"}),
+                   "faxes:2 marked:2 failed:0 skipped:2 total:4\n"
+                   "recv:- sent:2 viewed:0 pages:7 errs:0\n"),
        "B0000104"},
       {"Both", {"-R", "-S"}, both, "APP0003C"},
       {"Neither", {}, both, "APP0003C"},
@@ -314,38 +210,21 @@ std::vector<DirectionCase> directionCases() {
 class DirectionTest : public OfficeTest, public ::testing::WithParamInterface<DirectionCase> {};
 
 TEST_P(DirectionTest, OnlyWantedDirectionsAreMarked) {
-  std::vector<std::string> arguments = {"-s", "faxsrv", "-u", "alice", "-m1"};
-  arguments.insert(arguments.end(), GetParam().options.begin(), GetParam().options.end());
-  arguments.push_back("*");
-  ProgramRun result = run(arguments);
-  EXPECT_EQ(result.out(),
-            outputHead() + officeSessionHead() + GetParam().pass + officeSessionTail());
+  ProgramRun result =
+      run(joined({{"-s", "faxsrv", "-u", "alice", "-m1"}, GetParam().options, {"*"}}));
+  EXPECT_EQ(result.out(), officeRun(GetParam().pass));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(store_.marks(GetParam().unmarked), "none");
 }
 
 INSTANTIATE_TEST_SUITE_P(Marking, DirectionTest, ::testing::ValuesIn(directionCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         caseName<DirectionCase>);
 
 // The first pattern that matches selects a fax; a fax that two patterns
 // match is marked once. Letters match regardless of case.
 TEST_F(MarkingTest, FaxMatchingTwoPatternsIsMarkedOnce) {
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-ma", "app0001a", "APP*", "B000010?"});
-  EXPECT_EQ(result.out(), outputHead() + officeSessionHead() +
-                              "Retrieving fax list...\n"
-                              "\n"
-                              "1/1 APP0001A\n"
-                              "  -> marked\n"
-                              "2/2 B0000102\n"
-                              "  -> marked\n"
-                              "3/3 B0000104\n"
-                              "  -> marked\n"
-                              "4/4 APP0005E\n"
-                              "  -> marked\n"
-                              "\n"
-                              "faxes:4 marked:4 failed:0 skipped:0 total:4\n"
-                              "recv:2 sent:2 viewed:1 pages:11 errs:1\n" +
-                              officeSessionTail());
+  EXPECT_EQ(result.out(), officeRun(markingPass(officeMainProgress(), officeMainSummary())));
   EXPECT_EQ(callsOf(result.trace, "InkStampFax"),
             "InkStampFax(1, 101, 8) = 0\n"
             "InkStampFax(1, 102, 8) = 0\n"
@@ -359,33 +238,19 @@ TEST_F(MarkingTest, PatternsThatMatchNoWholeIdSelectNothing) {
   for (const char* pattern : {"APP", "0001A", "B0000102?", "", "APP0003C", "APP0009Z"}) {
     SCOPED_TRACE(pattern);
     ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", pattern});
-    EXPECT_EQ(result.out(), outputHead() + officeSessionHead() +
-                                "Retrieving fax list...\n"
-                                "\n"
-                                "faxes:0 marked:0 failed:0 skipped:4 total:4\n"
-                                "recv:0 sent:0 viewed:0 pages:0 errs:0\n" +
-                                officeSessionTail());
+    EXPECT_EQ(result.out(), officeRun(markingPass("",
+                                                  "faxes:0 marked:0 failed:0 skipped:4 total:4\n"
+                                                  "recv:0 sent:0 viewed:0 pages:0 errs:0\n")));
     EXPECT_EQ(callsOf(result.trace, "RFaxLoadFax3"), "");
   }
 }
 
 TEST_F(MarkingTest, EmptyListGivesTheZeroSummary) {
   ProgramRun result = run({"-s", "faxsrv", "-u", "carol", "-R", "-mp", "*"});
-  EXPECT_EQ(result.out(), outputHead() +
-                              "Server: faxsrv\n"
-                              "Connecting to RightFax server: faxsrv\n"
-                              "Connect(1) to RightFax server: faxsrv\n"
-                              "Connected to RightFax server:  faxsrv\n"
-                              "\n"
-                              "RightFax server: faxsrv, Test fax server\n"
-                              "\n"
-                              "Retrieving user info...\n"
-                              "User: SALES\\CAROL \"Carol Clark\"\n"
-                              "\n"
-                              "Retrieving fax list...\n"
-                              "\n"
-                              "faxes:0 marked:0 failed:0 skipped:0 total:0\n"
-                              "recv:0 sent:- viewed:0 pages:0 errs:0\n" +
+  EXPECT_EQ(result.out(), outputHead() + carolSessionHead() +
+                              markingPass("",
+                                          "faxes:0 marked:0 failed:0 skipped:0 total:0\n"
+                                          "recv:0 sent:- viewed:0 pages:0 errs:0\n") +
                               officeSessionTail());
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(result.trace.substr(result.trace.find("RFaxGetFaxList")),
@@ -406,17 +271,9 @@ TEST_F(MarkingTest, SummaryTalliesPagesAndErrorsPerFax) {
   ProgramRun result = run({"-s", "faxsrv", "-u", "carol", "-mv", "C?"});
   std::string out = result.out();
   EXPECT_EQ(out.substr(out.find("Retrieving fax list")),
-            "Retrieving fax list...\n"
-            "\n"
-            "1/1 C1\n"
-            "  -> marked\n"
-            "2/2 C2\n"
-            "  -> marked\n"
-            "3/3 C3\n"
-            "  -> marked\n"
-            "\n"
-            "faxes:3 marked:3 failed:0 skipped:0 total:3\n"
-            "recv:2 sent:1 viewed:1 pages:32770 errs:2\n" +
+            markingPass(markedInTurn({"C1", "C2", "C3"}),
+                        "faxes:3 marked:3 failed:0 skipped:0 total:3\n"
+                        "recv:2 sent:1 viewed:1 pages:32770 errs:2\n") +
                 officeSessionTail());
   EXPECT_EQ(result.status(), 0);
 }

@@ -58,35 +58,19 @@ class MarkCodeTest : public OfficeTest, public ::testing::WithParamInterface<Mar
 
 TEST_P(MarkCodeTest, SendsCodesInOrderAndTheStoreKeepsThem) {
   const MarkCase& c = GetParam();
-  std::vector<std::string> add = {"add-fax", "faxsrv", "CAROL", "F1", "--handle", "7"};
-  add.insert(add.end(), c.before.begin(), c.before.end());
-  ASSERT_TRUE(store_.faxsim(add)) << store_.lastFaxsim().describe();
+  ASSERT_TRUE(
+      store_.faxsim(joined({{"add-fax", "faxsrv", "CAROL", "F1", "--handle", "7"}, c.before})))
+      << store_.lastFaxsim().describe();
   bool viewedBefore = store_.marks("F1").starts_with("viewed");
 
-  std::vector<std::string> arguments = {"-s", "faxsrv", "-u", "carol"};
-  arguments.insert(arguments.end(), c.options.begin(), c.options.end());
-  arguments.push_back("F1");
-  ProgramRun result = run(arguments);
-  EXPECT_EQ(result.out(), outputHead() +
-                              "Server: faxsrv\n"
-                              "Connecting to RightFax server: faxsrv\n"
-                              "Connect(1) to RightFax server: faxsrv\n"
-                              "Connected to RightFax server:  faxsrv\n"
-                              "\n"
-                              "RightFax server: faxsrv, Test fax server\n"
-                              "\n"
-                              "Retrieving user info...\n"
-                              "User: SALES\\CAROL \"Carol Clark\"\n"
-                              "\n"
-                              "Retrieving fax list...\n"
-                              "\n"
-                              "1/1 F1\n"
-                              "  -> marked\n"
-                              "\n"
-                              "faxes:1 marked:1 failed:0 skipped:0 total:1\n"
-                              "recv:1 sent:0 viewed:" +
-                              (viewedBefore ? "1" : "0") + " pages:1 errs:0\n" +
-                              officeSessionTail());
+  ProgramRun result = run(joined({{"-s", "faxsrv", "-u", "carol"}, c.options, {"F1"}}));
+  EXPECT_EQ(result.out(),
+            outputHead() + carolSessionHead() +
+                markingPass(markedInTurn({"F1"}),
+                            "faxes:1 marked:1 failed:0 skipped:0 total:1\n"
+                            "recv:1 sent:0 viewed:" +
+                                std::string(viewedBefore ? "1" : "0") + " pages:1 errs:0\n") +
+                officeSessionTail());
   EXPECT_EQ(result.status(), 0);
   std::string calls;
   for (int code : c.codes)
@@ -95,8 +79,7 @@ TEST_P(MarkCodeTest, SendsCodesInOrderAndTheStoreKeepsThem) {
   EXPECT_EQ(store_.marks("F1"), c.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(Marks, MarkCodeTest, ::testing::ValuesIn(markCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Marks, MarkCodeTest, ::testing::ValuesIn(markCases()), caseName<MarkCase>);
 
 class MarkStoreTest : public OfficeTest {};
 

@@ -36,23 +36,42 @@ std::vector<std::vector<std::string>> officeStoreRecipe() {
   };
 }
 
+std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts) {
+  std::vector<std::string> words;
+  for (const std::vector<std::string>& part : parts)
+    words.insert(words.end(), part.begin(), part.end());
+  return words;
+}
+
 std::string officeSessionHead() {
-  return "Server: faxsrv\n"
-         "Connecting to RightFax server: faxsrv\n"
-         "Connect(1) to RightFax server: faxsrv\n"
-         "Connected to RightFax server:  faxsrv\n"
-         "\n"
-         "RightFax server: faxsrv, Test fax server\n"
-         "\n"
-         "Retrieving user info...\n"
-         "User: OFFICE\\ALICE \"Alice Archer\"\n"
-         "\n";
+  return sessionHead("faxsrv", "Test fax server", "OFFICE\\ALICE \"Alice Archer\"");
+}
+
+std::string carolSessionHead() {
+  return sessionHead("faxsrv", "Test fax server", "SALES\\CAROL \"Carol Clark\"");
 }
 
 std::string officeSessionTail() {
-  return "\n"
-         "Disconnect from RightFax server: faxsrv, Test fax server\n"
-         "Disconnected\n";
+  return sessionTail("faxsrv", "Test fax server");
+}
+
+std::string officeRun(std::string_view pass) {
+  return outputHead() + officeSessionHead() + std::string(pass) + officeSessionTail();
+}
+
+std::string officeMainProgress() {
+  return markedInTurn({"APP0001A", "B0000102", "B0000104", "APP0005E"});
+}
+
+std::string officeMainSummary() {
+  return "faxes:4 marked:4 failed:0 skipped:0 total:4\n"
+         "recv:2 sent:2 viewed:1 pages:11 errs:1\n";
+}
+
+std::string officeB0000102Pass() {
+  return markingPass(markedInTurn({"B0000102"}),
+                     "faxes:1 marked:1 failed:0 skipped:3 total:4\n"
+                     "recv:0 sent:1 viewed:0 pages:2 errs:0\n");
 }
 
 std::string officeTraceHead() {
@@ -78,6 +97,11 @@ ProgramRun OfficeTest::run(const std::vector<std::string>& arguments) {
     EXPECT_EQ(result.process.err, "");
   }
   return result;
+}
+
+void OfficeTest::addFault(const std::vector<std::string>& arguments) {
+  ASSERT_TRUE(store_.faxsim(joined({{"add-fault", "faxsrv"}, arguments})))
+      << store_.lastFaxsim().describe();
 }
 
 std::string OfficeTest::expectedTrace(const std::string& trace) {

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "e2e/e2e_support.h"
@@ -29,13 +30,33 @@ namespace e2e {
 // The faxsim commands that make the store above.
 std::vector<std::vector<std::string>> officeStoreRecipe();
 
+// The words of `parts` in turn, as one command line.
+std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts);
+
+// Names each case of a parameterized test by its `name`.
+template <typename Case>
+std::string caseName(const ::testing::TestParamInfo<Case>& info) {
+  return info.param.name;
+}
+
 // The output of a run as alice that connects at the first try, from the
-// server line to the blank line after the user line.
+// server line to the blank line after the user line; the same as carol.
 std::string officeSessionHead();
+std::string carolSessionHead();
 // What follows the marking pass: the blank line and the disconnect lines.
 std::string officeSessionTail();
+// The whole output of a run as alice that connects at the first try and
+// whose marking pass prints `pass`.
+std::string officeRun(std::string_view pass);
 // The calls of such a run up to and including the user lookup.
 std::string officeTraceHead();
+
+// The progress lines of a pass that marks the four faxes of alice's main
+// folder in the list's order, and its summary.
+std::string officeMainProgress();
+std::string officeMainSummary();
+// The marking pass of a run as alice whose only pattern is B0000102.
+std::string officeB0000102Pass();
 
 class OfficeTest : public ::testing::Test {
  protected:
@@ -44,6 +65,9 @@ class OfficeTest : public ::testing::Test {
   // Runs the program against this test's store. Natively it also expects
   // nothing on standard error (Wine writes its own notes there).
   ProgramRun run(const std::vector<std::string>& arguments);
+
+  // Adds a fault with `faxsim add-fault faxsrv arguments...`.
+  void addFault(const std::vector<std::string>& arguments);
 
   // The trace that the program makes, given the simulator's trace: on
   // Windows the pause is the kernel's and leaves no line.

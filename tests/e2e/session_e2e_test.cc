@@ -18,55 +18,42 @@ class SessionTest : public OfficeTest {
   // What a run prints after the version line when no try connects to `host`,
   // each try failing with `failure` ("error N: text").
   static std::string fiveFailedTries(const std::string& host, const std::string& failure) {
-    std::string text = "Server: " + host + "\nConnecting to RightFax server: " + host + "\n";
-    for (int tryNumber = 1; tryNumber <= 5; ++tryNumber) {
-      text += "Connect(" + std::to_string(tryNumber) + ") to RightFax server: " + host + "\n";
-      text += "Connect failed to RightFax server: " + host + ", " + failure + "\n";
+    return "Server: " + host + "\nConnecting to RightFax server: " + host + "\n" +
+           failedTries(host, failure, 1, 5) +
+           "Can't connect to RightFax server after 5 tries: " + host + "\n";
+  }
+
+  // Makes the first `count` connection tries to faxsrv fail with error 42,
+  // "Line busy"; every try when `count` is 0.
+  void failConnectsAsLineBusy(int count) {
+    addFault(count > 0 ? std::vector<std::string>{"connect", "42", "--count", std::to_string(count)}
+                       : std::vector<std::string>{"connect", "42"});
+    ASSERT_TRUE(store_.faxsim({"set-error-text", "42", "Line busy"}));
+  }
+
+  // The calls of `count` failed tries as above, each with its pause.
+  static std::string lineBusyCalls(int count) {
+    std::string calls;
+    for (int i = 0; i < count; ++i) {
+      calls +=
+          "RFaxCreateServerHandle(\"faxsrv\", 4) = 0\n"
+          "RFaxStringRFaxErr(42, 501) = 0\n"
+          "Sleep(10000)\n";
     }
-    return text + "Can't connect to RightFax server after 5 tries: " + host + "\n";
+    return calls;
   }
 };
 
 TEST_F(SessionTest, FiveFailedTriesEndTheRunWithStatus1) {
   if (programIsWindows())
     GTEST_SKIP() << kNeedsSimulatedPause;
-  ASSERT_TRUE(store_.faxsim({"add-fault", "faxsrv", "connect", "42"}));
-  ASSERT_TRUE(store_.faxsim({"set-error-text", "42", "Line busy"}));
+  failConnectsAsLineBusy(0);
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", "*"});
-  EXPECT_EQ(result.out(), outputHead() +
-                              "Server: faxsrv\n"
-                              "Connecting to RightFax server: faxsrv\n"
-                              "Connect(1) to RightFax server: faxsrv\n"
-                              "Connect failed to RightFax server: faxsrv, error 42: Line busy\n"
-                              "Connect(2) to RightFax server: faxsrv\n"
-                              "Connect failed to RightFax server: faxsrv, error 42: Line busy\n"
-                              "Connect(3) to RightFax server: faxsrv\n"
-                              "Connect failed to RightFax server: faxsrv, error 42: Line busy\n"
-                              "Connect(4) to RightFax server: faxsrv\n"
-                              "Connect failed to RightFax server: faxsrv, error 42: Line busy\n"
-                              "Connect(5) to RightFax server: faxsrv\n"
-                              "Connect failed to RightFax server: faxsrv, error 42: Line busy\n"
-                              "Can't connect to RightFax server after 5 tries: faxsrv\n");
+  EXPECT_EQ(result.out(), outputHead() + fiveFailedTries("faxsrv", "error 42: Line busy"));
   EXPECT_EQ(result.status(), 1);
   // Every failed try is followed by its pause, the fifth included, and no
   // server handle was issued, so none is closed.
-  EXPECT_EQ(result.trace,
-            "RFaxGetAPIVersion() = 1228521600\n"
-            "RFaxCreateServerHandle(\"faxsrv\", 4) = 0\n"
-            "RFaxStringRFaxErr(42, 501) = 0\n"
-            "Sleep(10000)\n"
-            "RFaxCreateServerHandle(\"faxsrv\", 4) = 0\n"
-            "RFaxStringRFaxErr(42, 501) = 0\n"
-            "Sleep(10000)\n"
-            "RFaxCreateServerHandle(\"faxsrv\", 4) = 0\n"
-            "RFaxStringRFaxErr(42, 501) = 0\n"
-            "Sleep(10000)\n"
-            "RFaxCreateServerHandle(\"faxsrv\", 4) = 0\n"
-            "RFaxStringRFaxErr(42, 501) = 0\n"
-            "Sleep(10000)\n"
-            "RFaxCreateServerHandle(\"faxsrv\", 4) = 0\n"
-            "RFaxStringRFaxErr(42, 501) = 0\n"
-            "Sleep(10000)\n");
+  EXPECT_EQ(result.trace, "RFaxGetAPIVersion() = 1228521600\n" + lineBusyCalls(5));
 }
 
 // The failure line shows the library's code in signed decimal and its text,
@@ -133,34 +120,24 @@ TEST_F(SessionTest, MissingStoreFailsEveryTry) {
 TEST_F(SessionTest, FailureLineIsOutBeforeThePause) {
   if (programIsWindows())
     GTEST_SKIP() << kNeedsSimulatedPause;
-  ASSERT_TRUE(store_.faxsim({"add-fault", "faxsrv", "connect", "42"}));
-  ASSERT_TRUE(store_.faxsim({"set-error-text", "42", "Line busy"}));
+  failConnectsAsLineBusy(0);
   ProgramRun result = runAgainst(store_, {"-s", "faxsrv", "-u", "alice", "-mp", "*"},
                                  {{"FAXSIM_SLEEP_SCALE", "1"}}, std::chrono::seconds(4));
   EXPECT_TRUE(result.process.timedOut) << result.process.describe();
   EXPECT_EQ(result.out(), outputHead() +
                               "Server: faxsrv\n"
-                              "Connecting to RightFax server: faxsrv\n"
-                              "Connect(1) to RightFax server: faxsrv\n"
-                              "Connect failed to RightFax server: faxsrv, error 42: Line busy\n");
-  EXPECT_EQ(result.trace,
-            "RFaxGetAPIVersion() = 1228521600\n"
-            "RFaxCreateServerHandle(\"faxsrv\", 4) = 0\n"
-            "RFaxStringRFaxErr(42, 501) = 0\n"
-            "Sleep(10000)\n");
+                              "Connecting to RightFax server: faxsrv\n" +
+                              failedTries("faxsrv", "error 42: Line busy", 1, 1));
+  EXPECT_EQ(result.trace, "RFaxGetAPIVersion() = 1228521600\n" + lineBusyCalls(1));
 }
 
 TEST_F(SessionTest, ThirdTryConnectsAndTheRunGoesOn) {
-  ASSERT_TRUE(store_.faxsim({"add-fault", "faxsrv", "connect", "42", "--count", "2"}));
-  ASSERT_TRUE(store_.faxsim({"set-error-text", "42", "Line busy"}));
+  failConnectsAsLineBusy(2);
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", "B0000102"});
   EXPECT_EQ(result.out(), outputHead() +
                               "Server: faxsrv\n"
-                              "Connecting to RightFax server: faxsrv\n"
-                              "Connect(1) to RightFax server: faxsrv\n"
-                              "Connect failed to RightFax server: faxsrv, error 42: Line busy\n"
-                              "Connect(2) to RightFax server: faxsrv\n"
-                              "Connect failed to RightFax server: faxsrv, error 42: Line busy\n"
+                              "Connecting to RightFax server: faxsrv\n" +
+                              failedTries("faxsrv", "error 42: Line busy", 1, 2) +
                               "Connect(3) to RightFax server: faxsrv\n"
                               "Connected to RightFax server:  faxsrv\n"
                               "\n"
@@ -168,25 +145,12 @@ TEST_F(SessionTest, ThirdTryConnectsAndTheRunGoesOn) {
                               "\n"
                               "Retrieving user info...\n"
                               "User: OFFICE\\ALICE \"Alice Archer\"\n"
-                              "\n"
-                              "Retrieving fax list...\n"
-                              "\n"
-                              "1/1 B0000102\n"
-                              "  -> marked\n"
-                              "\n"
-                              "faxes:1 marked:1 failed:0 skipped:3 total:4\n"
-                              "recv:0 sent:1 viewed:0 pages:2 errs:0\n" +
-                              officeSessionTail());
+                              "\n" +
+                              officeB0000102Pass() + officeSessionTail());
   EXPECT_EQ(result.status(), 0);
   std::string trace = result.trace;
   EXPECT_EQ(trace.substr(0, trace.find("RFaxVersionCheck")),
-            expectedTrace("RFaxGetAPIVersion() = 1228521600\n"
-                          "RFaxCreateServerHandle(\"faxsrv\", 4) = 0\n"
-                          "RFaxStringRFaxErr(42, 501) = 0\n"
-                          "Sleep(10000)\n"
-                          "RFaxCreateServerHandle(\"faxsrv\", 4) = 0\n"
-                          "RFaxStringRFaxErr(42, 501) = 0\n"
-                          "Sleep(10000)\n"
+            expectedTrace("RFaxGetAPIVersion() = 1228521600\n" + lineBusyCalls(2) +
                           "RFaxCreateServerHandle(\"faxsrv\", 4) = 1\n"));
   EXPECT_EQ(store_.marks("B0000102"), "printed");
 }
@@ -199,14 +163,8 @@ TEST_F(SessionTest, RefusedReleaseEndsWithStatus1AndClosesTheHandle) {
   ASSERT_TRUE(demo.ok());
   ASSERT_TRUE(demo.createDemo()) << demo.lastFaxsim().describe();
   ProgramRun result = runAgainst(demo, {"-s", "oldfax", "-u", "dave", "-mp", "*"});
-  EXPECT_EQ(result.out(), outputHead() +
-                              "Server: oldfax\n"
-                              "Connecting to RightFax server: oldfax\n"
-                              "Connect(1) to RightFax server: oldfax\n"
-                              "Connected to RightFax server:  oldfax\n"
-                              "Incompatible RightFax server release, need 5.20\n"
-                              "Disconnect from RightFax server: oldfax, -\n"
-                              "Disconnected\n");
+  EXPECT_EQ(result.out(),
+            outputHead() + connectedAtFirstTry("oldfax") + refusedReleaseTail("oldfax"));
   EXPECT_EQ(result.status(), 1);
   EXPECT_EQ(result.trace,
             "RFaxGetAPIVersion() = 1228521600\n"
@@ -223,34 +181,14 @@ TEST_F(SessionTest, ReleaseCheckAsksForRelease520) {
   ASSERT_TRUE(store_.faxsim({"add-user", "r520", "ALICE"}));
   ASSERT_TRUE(store_.faxsim({"add-server", "r51f", "--release", "0x51f"}));
   ProgramRun accepted = run({"-s", "r520", "-u", "alice", "-mp", "*"});
-  EXPECT_EQ(accepted.out(), outputHead() +
-                                "Server: r520\n"
-                                "Connecting to RightFax server: r520\n"
-                                "Connect(1) to RightFax server: r520\n"
-                                "Connected to RightFax server:  r520\n"
-                                "\n"
-                                "RightFax server: r520, Release 5.20\n"
-                                "\n"
-                                "Retrieving user info...\n"
-                                "User: \\ALICE \"\"\n"
-                                "\n"
-                                "Retrieving fax list...\n"
-                                "\n"
-                                "faxes:0 marked:0 failed:0 skipped:0 total:0\n"
-                                "recv:0 sent:0 viewed:0 pages:0 errs:0\n"
-                                "\n"
-                                "Disconnect from RightFax server: r520, Release 5.20\n"
-                                "Disconnected\n");
+  EXPECT_EQ(accepted.out(), outputHead() + sessionHead("r520", "Release 5.20", "\\ALICE \"\"") +
+                                markingPass("",
+                                            "faxes:0 marked:0 failed:0 skipped:0 total:0\n"
+                                            "recv:0 sent:0 viewed:0 pages:0 errs:0\n") +
+                                sessionTail("r520", "Release 5.20"));
   EXPECT_EQ(accepted.status(), 0);
   ProgramRun refused = run({"-s", "r51f", "-u", "alice", "-mp", "*"});
-  EXPECT_EQ(refused.out(), outputHead() +
-                               "Server: r51f\n"
-                               "Connecting to RightFax server: r51f\n"
-                               "Connect(1) to RightFax server: r51f\n"
-                               "Connected to RightFax server:  r51f\n"
-                               "Incompatible RightFax server release, need 5.20\n"
-                               "Disconnect from RightFax server: r51f, -\n"
-                               "Disconnected\n");
+  EXPECT_EQ(refused.out(), outputHead() + connectedAtFirstTry("r51f") + refusedReleaseTail("r51f"));
   EXPECT_EQ(refused.status(), 1);
 }
 
@@ -259,13 +197,9 @@ TEST_F(SessionTest, ReleaseCheckAsksForRelease520) {
 // fault that fires once is absorbed by connecting, and one that fires twice
 // stops the run, with no description held for the disconnect line.
 TEST_F(SessionTest, ServerInformationFailingTwiceEndsWithStatus2) {
-  ASSERT_TRUE(store_.faxsim({"add-fault", "faxsrv", "server_info", "47", "--count", "2"}));
+  addFault({"server_info", "47", "--count", "2"});
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", "*"});
-  EXPECT_EQ(result.out(), outputHead() +
-                              "Server: faxsrv\n"
-                              "Connecting to RightFax server: faxsrv\n"
-                              "Connect(1) to RightFax server: faxsrv\n"
-                              "Connected to RightFax server:  faxsrv\n"
+  EXPECT_EQ(result.out(), outputHead() + connectedAtFirstTry("faxsrv") +
                               "\n"
                               "Can't retrieve server info: faxsrv\n"
                               "Disconnect from RightFax server: faxsrv, -\n"
@@ -281,17 +215,9 @@ TEST_F(SessionTest, ServerInformationFailingTwiceEndsWithStatus2) {
 }
 
 TEST_F(SessionTest, ServerInformationFailingOnceIsAbsorbedByConnecting) {
-  ASSERT_TRUE(store_.faxsim({"add-fault", "faxsrv", "server_info", "47", "--count", "1"}));
+  addFault({"server_info", "47", "--count", "1"});
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", "B0000102"});
-  EXPECT_EQ(result.out(), outputHead() + officeSessionHead() +
-                              "Retrieving fax list...\n"
-                              "\n"
-                              "1/1 B0000102\n"
-                              "  -> marked\n"
-                              "\n"
-                              "faxes:1 marked:1 failed:0 skipped:3 total:4\n"
-                              "recv:0 sent:1 viewed:0 pages:2 errs:0\n" +
-                              officeSessionTail());
+  EXPECT_EQ(result.out(), officeRun(officeB0000102Pass()));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "RFaxGetServerInfo2"),
             "RFaxGetServerInfo2(1) = 47\n"
@@ -313,11 +239,7 @@ TEST_F(SessionTest, UserNotFoundEndsWithStatus3) {
       ASSERT_TRUE(store_.faxsim(c.fault));
     }
     ProgramRun result = run({"-s", "faxsrv", "-u", c.user, "-mp", "*"});
-    EXPECT_EQ(result.out(), outputHead() +
-                                "Server: faxsrv\n"
-                                "Connecting to RightFax server: faxsrv\n"
-                                "Connect(1) to RightFax server: faxsrv\n"
-                                "Connected to RightFax server:  faxsrv\n"
+    EXPECT_EQ(result.out(), outputHead() + connectedAtFirstTry("faxsrv") +
                                 "\n"
                                 "RightFax server: faxsrv, Test fax server\n"
                                 "\n"

@@ -21,27 +21,13 @@ TEST_F(TextsTest, ConversionCharactersArePrintedAsTheyAre) {
   // The host is found regardless of case but shown as given.
   ProgramRun result = run({"-s", "PCT%S", "-u", "u%su%nu", "-mp", "f%*"});
   EXPECT_EQ(result.out(), outputHead() +
-                              "Server: PCT%S\n"
-                              "Connecting to RightFax server: PCT%S\n"
-                              "Connect(1) to RightFax server: PCT%S\n"
-                              "Connected to RightFax server:  PCT%S\n"
-                              "\n"
-                              "RightFax server: PCT%S, 100% %s %n ready\n"
-                              "\n"
-                              "Retrieving user info...\n"
-                              "User: Q%d\\U%sU%nU \"N%s %x\"\n"
-                              "\n"
-                              "Retrieving fax list...\n"
-                              "\n"
-                              "1/1 F%s%n%d%%\n"
-                              "Can't mark fax: F%s%n%d%% (00000009)\n"
-                              "  -> marked\n"
-                              "\n"
-                              "faxes:1 marked:0 failed:1 skipped:0 total:1\n"
-                              "recv:1 sent:0 viewed:0 pages:1 errs:0\n"
-                              "\n"
-                              "Disconnect from RightFax server: PCT%S, 100% %s %n ready\n"
-                              "Disconnected\n");
+                              sessionHead("PCT%S", "100% %s %n ready", "Q%d\\U%sU%nU \"N%s %x\"") +
+                              markingPass("1/1 F%s%n%d%%\n"
+                                          "Can't mark fax: F%s%n%d%% (00000009)\n"
+                                          "  -> marked\n",
+                                          "faxes:1 marked:0 failed:1 skipped:0 total:1\n"
+                                          "recv:1 sent:0 viewed:0 pages:1 errs:0\n") +
+                              sessionTail("PCT%S", "100% %s %n ready"));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "RFaxGetFaxList"),
             "RFaxGetFaxList(1, \"U%sU%nU\", 1, 65535, 0) = 0\n");
@@ -70,37 +56,13 @@ TEST_F(TextsTest, LongestServerTextsAreShownWhole) {
   ASSERT_TRUE(store_.faxsim({"add-fax", "long", userId, faxId, "--handle", "4294967295"}));
   ASSERT_TRUE(store_.faxsim({"add-fault", "long", "load_fax", "42"}));
   ProgramRun result = run({"-s", "long", "-u", userId, "-mp", "*"});
-  EXPECT_EQ(result.out(), outputHead() +
-                              "Server: long\n"
-                              "Connecting to RightFax server: long\n"
-                              "Connect(1) to RightFax server: long\n"
-                              "Connected to RightFax server:  long\n"
-                              "\n"
-                              "RightFax server: long, " +
-                              description +
-                              "\n"
-                              "\n"
-                              "Retrieving user info...\n"
-                              "User: " +
-                              qualifier + "\\" + userId + " \"" + name +
-                              "\"\n"
-                              "\n"
-                              "Retrieving fax list...\n"
-                              "\n"
-                              "1/1 " +
-                              faxId +
-                              "\n"
-                              "Can't retrieve fax: " +
-                              faxId +
-                              " (FFFFFFFF)\n"
-                              "\n"
-                              "faxes:1 marked:0 failed:1 skipped:0 total:1\n"
-                              "recv:1 sent:0 viewed:0 pages:1 errs:0\n"
-                              "\n"
-                              "Disconnect from RightFax server: long, " +
-                              description +
-                              "\n"
-                              "Disconnected\n");
+  EXPECT_EQ(result.out(),
+            outputHead() +
+                sessionHead("long", description, qualifier + "\\" + userId + " \"" + name + "\"") +
+                markingPass("1/1 " + faxId + "\nCan't retrieve fax: " + faxId + " (FFFFFFFF)\n",
+                            "faxes:1 marked:0 failed:1 skipped:0 total:1\n"
+                            "recv:1 sent:0 viewed:0 pages:1 errs:0\n") +
+                sessionTail("long", description));
   EXPECT_EQ(result.status(), 0);
 }
 
