@@ -1,7 +1,8 @@
 // Running a program to completion and capturing what it did: its standard
-// output and standard error (kept apart), its exit status, and whether it had
-// to be killed because it ran past its time. Tests that run built programs
-// use it, so that a hang fails one test instead of stopping the suite.
+// output and standard error (kept apart), its exit status, how long it took,
+// and whether it had to be killed because it ran past its time. Tests that
+// run built programs (these and the Wine tests) use it, so that a hang fails
+// one test instead of stopping the suite.
 #ifndef INKSTAMP_TESTS_E2E_RUN_PROCESS_H_
 #define INKSTAMP_TESTS_E2E_RUN_PROCESS_H_
 
@@ -24,6 +25,8 @@ struct ProcessOptions {
   std::vector<EnvSetting> env;
   // How long the child may run before it (and its process group) is killed.
   std::chrono::milliseconds timeout{30000};
+  // The child's working directory; empty: the caller's.
+  std::string workingDirectory;
 };
 
 struct ProcessResult {
@@ -38,6 +41,8 @@ struct ProcessResult {
   std::string out;
   std::string err;
   std::string problem;
+  // The wall-clock time from the start to the end of the child.
+  std::chrono::steady_clock::duration elapsed{};
 
   // Whether the child exited by itself (with any status).
   bool exited() const { return started && !timedOut && signal == 0; }

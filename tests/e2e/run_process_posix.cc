@@ -112,6 +112,8 @@ pid_t spawn(std::vector<std::string> argv, const ProcessOptions& options, int ou
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_adddup2(&actions, outWrite, 1);
   posix_spawn_file_actions_adddup2(&actions, errWrite, 2);
+  if (!options.workingDirectory.empty())
+    posix_spawn_file_actions_addchdir_np(&actions, options.workingDirectory.c_str());
 
   // A process group of its own, so that a timeout kills what it started too;
   // default signal handling and an empty mask whatever the test runner set.
@@ -173,7 +175,8 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
   fcntl(outPipe[0], F_SETFL, O_NONBLOCK);
   fcntl(errPipe[0], F_SETFL, O_NONBLOCK);
 
-  Clock::time_point deadline = Clock::now() + options.timeout;
+  Clock::time_point start = Clock::now();
+  Clock::time_point deadline = start + options.timeout;
   int status = 0;
   for (;;) {
     pollStreams(streams, 2, kBusyPollMs);
@@ -190,6 +193,7 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const ProcessOpti
       break;
     }
   }
+  result.elapsed = Clock::now() - start;
   // What the child wrote before it ended is still in the pipes. A process it
   // left behind may hold them open, so read what is there, not up to EOF.
   for (Stream& stream : streams) {

@@ -60,6 +60,15 @@ TEST(RunProcessTest, AppliesEnvironmentChanges) {
   EXPECT_EQ(result.out, "second|unset");
 }
 
+TEST(RunProcessTest, RunsInTheWorkingDirectoryAndTimesTheRun) {
+  ProcessOptions options;
+  options.workingDirectory = "/";
+  ProcessResult result = shell("pwd; sleep 0.3", options);
+  EXPECT_EQ(result.out, "/\n");
+  EXPECT_GE(result.elapsed, std::chrono::milliseconds(300));
+  EXPECT_LT(result.elapsed, std::chrono::seconds(10));
+}
+
 TEST(RunProcessTest, MissingProgramIsNotStarted) {
   ProcessResult result = runProcess({"/nonexistent/program"}, {});
   EXPECT_FALSE(result.started);

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "process.h"
+#include "e2e/program_under_test.h"
 #include "wine.h"
 #include "wine_test_support.h"
 
@@ -15,18 +15,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Runs `commandLine` through launch.exe and returns the output without CRs.
+// Runs `commandLine` through launch.exe, with the environment changed by
+// `env`, and returns the output without CRs.
 ProcessResult launch(const std::string& folder, const std::string& commandLine,
-                     const ProcessOptions& extra = {}) {
+                     const std::vector<EnvSetting>& env = {}) {
   const Wine& wine = Wine::get();
   std::string file = folder + "/command-line.txt";
   writeFile(file, commandLine);
   ProcessOptions options = wine.options();
-  for (const auto& [name, value] : extra.set)
-    options.set[name] = value;
-  options.workingDirectory = extra.workingDirectory;
+  options.env.insert(options.env.end(), env.begin(), env.end());
   ProcessResult result = runProcess(wine.command("launch.exe", {Wine::windowsPath(file)}), options);
-  result.out = withUnixLineEnds(result.out);
+  result.out = e2e::normalizeLineEnds(result.out);
   return result;
 }
 
@@ -114,12 +113,11 @@ TEST(WindowsCommandLine, InkstampReceivesQuotedValuesIntact) {
   const std::string host = R"(fax "lab" \\srv\ 2)";
   makeDemoStore(store, {{"add-server", host, "--description", "quoted host"}});
   std::string program = Wine::windowsPath(Wine::get().stagePath("inkstamp.exe"));
-  ProcessOptions options;
-  options.set["FAXSIM_STORE"] = Wine::windowsPath(store);
   // The host on the command line: quotes and the backslashes before them
   // escaped, the other backslashes as they are.
   ProcessResult result =
-      launch(folder, program + R"( -s "fax \"lab\" \\srv\ 2" -u "a b\\\"c\\" -mp "*")", options);
+      launch(folder, program + R"( -s "fax \"lab\" \\srv\ 2" -u "a b\\\"c\\" -mp "*")",
+             {{"FAXSIM_STORE", Wine::windowsPath(store)}});
   EXPECT_EQ(result.exitStatus, 3) << describe(result);
   EXPECT_NE(result.out.find("Server: " + host + "\n"), std::string::npos) << result.out;
   EXPECT_NE(result.out.find("RightFax server: " + host + ", quoted host\n"), std::string::npos)
@@ -147,11 +145,11 @@ TEST(WindowsCommandLine, WildcardsAreNotExpanded) {
 
   ProcessResult plain = runProcess(wine.command("argv_echo.exe", patterns), options);
   ASSERT_EQ(plain.exitStatus, 0) << describe(plain);
-  EXPECT_EQ(afterProgramName(withUnixLineEnds(plain.out)), echoed(patterns));
+  EXPECT_EQ(afterProgramName(e2e::normalizeLineEnds(plain.out)), echoed(patterns));
 
   ProcessResult expanding = runProcess(wine.command("argv_echo_expanding.exe", patterns), options);
   ASSERT_EQ(expanding.exitStatus, 0) << describe(expanding);
-  EXPECT_NE(withUnixLineEnds(expanding.out).find("[APP1.txt]"), std::string::npos)
+  EXPECT_NE(e2e::normalizeLineEnds(expanding.out).find("[APP1.txt]"), std::string::npos)
       << "the runtime did not expand wildcards even when asked to, so this test shows nothing:\n"
       << expanding.out;
 
@@ -165,6 +163,6 @@ TEST(WindowsCommandLine, WildcardsAreNotExpanded) {
   ProcessResult windows = runWindows(arguments, store, "", files);
   ProcessResult native = runNative(arguments, nativeStore);
   EXPECT_EQ(windows.exitStatus, 0) << describe(windows);
-  EXPECT_EQ(withUnixLineEnds(windows.out), native.out);
+  EXPECT_EQ(e2e::normalizeLineEnds(windows.out), native.out);
   EXPECT_EQ(listFaxes(store, "faxsrv", "bob"), listFaxes(nativeStore, "faxsrv", "bob"));
 }

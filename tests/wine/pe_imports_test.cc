@@ -12,7 +12,6 @@
 #include <set>
 #include <sstream>
 
-#include "process.h"
 #include "wine.h"
 #include "wine_test_support.h"
 
@@ -25,7 +24,7 @@ std::string lower(std::string text) {
 }
 
 std::string objdump(const std::string& option, const std::string& file) {
-  ProcessResult result = runProcess({Wine::get().objdump, option, file}, {});
+  ProcessResult result = runProcess({Wine::get().objdump, option, file}, nativeOptions());
   EXPECT_EQ(result.exitStatus, 0) << describe(result);
   return result.out;
 }

@@ -5,10 +5,11 @@
 // one file that the native and the Windows SQLite both read and write.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
-#include <sstream>
 
-#include "process.h"
+#include "e2e/program_under_test.h"
+#include "e2e/sim_store.h"
 #include "wine.h"
 #include "wine_test_support.h"
 
@@ -20,17 +21,6 @@ struct Scenario {
   std::vector<std::string> arguments;
   int exitStatus;
 };
-
-// The trace without the pauses: on POSIX the simulator's pause is traced, on
-// Windows the program calls the kernel's Sleep, which the simulator never sees.
-std::string callsOnly(const std::string& trace) {
-  std::istringstream lines(trace);
-  std::string line, result;
-  while (std::getline(lines, line))
-    if (line.rfind("Sleep(", 0) != 0)
-      result += line + "\n";
-  return result;
-}
 
 void compareRuns(const Scenario& scenario) {
   SCOPED_TRACE(scenario.name);
@@ -46,10 +36,12 @@ void compareRuns(const Scenario& scenario) {
 
   EXPECT_EQ(native.exitStatus, scenario.exitStatus) << describe(native);
   EXPECT_EQ(windows.exitStatus, scenario.exitStatus) << describe(windows);
-  EXPECT_EQ(withUnixLineEnds(windows.out), native.out);
+  EXPECT_EQ(e2e::normalizeLineEnds(windows.out), native.out);
   EXPECT_EQ(windows.err, "") << "inkstamp writes nothing to standard error";
-  EXPECT_EQ(callsOnly(readFile(folder + "/windows.trace")),
-            callsOnly(readFile(folder + "/native.trace")));
+  // On POSIX the simulator's pause is traced; on Windows the program calls
+  // the kernel's Sleep, which the simulator never sees.
+  EXPECT_EQ(e2e::withoutPauses(readFile(folder + "/windows.trace")),
+            e2e::withoutPauses(readFile(folder + "/native.trace")));
   for (const char* user : {"alice", "bob"})
     EXPECT_EQ(listFaxes(windowsStore, "faxsrv", user), listFaxes(nativeStore, "faxsrv", user))
         << "marks of " << user;
@@ -148,12 +140,12 @@ TEST(WindowsScenarios, PausesTenSecondsAfterAFailedConnection) {
   ProcessResult windows = runWindows(arguments, store);
   ProcessResult native = runNative(arguments, nativeStore);
   EXPECT_EQ(windows.exitStatus, 0) << describe(windows);
-  EXPECT_EQ(withUnixLineEnds(windows.out), native.out);
+  EXPECT_EQ(e2e::normalizeLineEnds(windows.out), native.out);
   EXPECT_NE(native.out.find("Connect(2) to RightFax server: faxsrv\n"), std::string::npos)
       << native.out;
   // Wine's start-up takes a second or two of its own on top of the pause.
-  EXPECT_GE(windows.elapsedSeconds, 10.0);
-  EXPECT_LT(windows.elapsedSeconds, 25.0);
+  EXPECT_GE(windows.elapsed, std::chrono::seconds(10));
+  EXPECT_LT(windows.elapsed, std::chrono::seconds(25));
 }
 
 // Windows hands the program its environment in the ANSI code page, while

@@ -4,11 +4,12 @@
 #include <stdlib.h>
 
 #include <dirent.h>
-#include <signal.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "e2e/program_under_test.h"
 
 namespace {
 
@@ -124,10 +125,11 @@ Wine::State Wine::probe(std::string* reason) const {
     std::string emulator = arch == "i686" ? emulatorOfI386Programs() : "";
     bool freshPrefix = !std::filesystem::exists(prefix);
     ProcessOptions runOptions = options();
-    runOptions.timeoutSeconds = emulator.empty() ? 600 : 20;
+    const int timeoutSeconds = emulator.empty() ? 600 : 20;
+    runOptions.timeout = std::chrono::seconds(timeoutSeconds);
     ProcessResult run = runProcess(command("argv_echo.exe", {"probe"}), runOptions);
-    if (run.started && run.exitStatus == 0 &&
-        withUnixLineEnds(run.out).find("\n1:[probe]\n") != std::string::npos) {
+    if (run.exited() && run.exitStatus == 0 &&
+        e2e::normalizeLineEnds(run.out).find("\n1:[probe]\n") != std::string::npos) {
       *reason = "";
       result = State::kReady;
       keepServerRunning();
@@ -135,10 +137,9 @@ Wine::State Wine::probe(std::string* reason) const {
       // The 64-bit kernels of some machines can't run 32-bit programs at all
       // ("Exec format error"), or only through an emulator; 32-bit Wine can't
       // help that.
-      std::string what =
-          run.started && run.exitStatus < 0 && run.signal == SIGKILL
-              ? "no answer in " + std::to_string(runOptions.timeoutSeconds) + " s"
-              : "exit status " + std::to_string(run.exitStatus) + ": " + tail(run.err + run.out);
+      std::string what = run.timedOut ? "no answer in " + std::to_string(timeoutSeconds) + " s"
+                                      : "exit status " + std::to_string(run.exitStatus) + ": " +
+                                            tail(run.err + run.out + run.problem);
       *reason =
           "32-bit Wine (" + loader + ") does not run a test program on this machine (" + what + ")";
       if (!emulator.empty())
@@ -151,7 +152,7 @@ Wine::State Wine::probe(std::string* reason) const {
         std::filesystem::remove_all(prefix);
     } else {
       *reason = "Wine (" + loader + ") failed to run a test program (exit status " +
-                std::to_string(run.exitStatus) + "): " + tail(run.err + run.out);
+                std::to_string(run.exitStatus) + "): " + tail(run.err + run.out + run.problem);
       result = State::kBroken;
     }
   }
@@ -172,7 +173,7 @@ void Wine::keepServerRunning() const {
   std::string server =
       slash == std::string::npos ? "wineserver" : loader.substr(0, slash + 1) + "wineserver";
   ProcessOptions serverOptions = options();
-  serverOptions.timeoutSeconds = 60;
+  serverOptions.timeout = std::chrono::seconds(60);
   const std::string persistence = "-p" + std::to_string(kServerLingerSeconds);
   // Exit status 2: a server is running already: the probe's own, or a lasting
   // one of an earlier test run. No program of this prefix runs while the
@@ -193,13 +194,16 @@ std::vector<std::string> Wine::command(const std::string& program,
 
 ProcessOptions Wine::options() const {
   ProcessOptions result;
-  result.set["WINEPREFIX"] = prefix;
-  result.set["WINEDEBUG"] = "-all";
+  result.timeout = kRunTimeout;
+  result.env = {{"WINEPREFIX", prefix},
+                {"WINEDEBUG", "-all"},
+                // No Mono or Gecko installer prompts while a prefix is made, no
+                // menu entries.
+                {"WINEDLLOVERRIDES", "mscoree,mshtml=;winemenubuilder.exe=d"},
+                {"DISPLAY", std::nullopt},
+                {"WAYLAND_DISPLAY", std::nullopt}};
   if (arch == "i686")
-    result.set["WINEARCH"] = "win32";
-  // No Mono or Gecko installer prompts while a prefix is made, no menu entries.
-  result.set["WINEDLLOVERRIDES"] = "mscoree,mshtml=;winemenubuilder.exe=d";
-  result.unset = {"DISPLAY", "WAYLAND_DISPLAY"};
+    result.env.push_back({"WINEARCH", "win32"});
   return result;
 }
 

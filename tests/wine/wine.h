@@ -5,10 +5,17 @@
 #ifndef INKSTAMP_TESTS_WINE_WINE_H_
 #define INKSTAMP_TESTS_WINE_WINE_H_
 
+#include <chrono>
 #include <string>
 #include <vector>
 
-#include "process.h"
+#include "e2e/run_process.h"
+
+// The Wine tests run programs with the end-to-end tests' runner.
+using e2e::EnvSetting;
+using e2e::ProcessOptions;
+using e2e::ProcessResult;
+using e2e::runProcess;
 
 class Wine {
  public:
@@ -25,6 +32,9 @@ class Wine {
   bool stdcall = false;        // functions decorated as __stdcall (_Name@N)
   std::string nativeInkstamp;  // the POSIX build of the program
   std::string nativeFaxsim;    // the POSIX store tool
+
+  // How long one program of these tests may run, Wine's start-up included.
+  static constexpr std::chrono::seconds kRunTimeout{120};
 
   enum class State {
     kReady,        // programs of this architecture run
@@ -45,7 +55,8 @@ class Wine {
   // The command that runs a Windows program of the stage under Wine.
   std::vector<std::string> command(const std::string& program,
                                    const std::vector<std::string>& arguments) const;
-  // The environment that goes with it: prefix, quiet debug channels, no GUI.
+  // The environment that goes with it: prefix, quiet debug channels, no GUI;
+  // and kRunTimeout.
   ProcessOptions options() const;
 
   // A Unix path as Windows programs under Wine spell it (Z: is the root).

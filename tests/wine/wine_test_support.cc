@@ -5,9 +5,22 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// The value of FAXSIM_TRACE for a run that traces to `file`; none when
+// `file` is empty, so that the simulator traces nothing.
+std::optional<std::string> traceSetting(const std::string& file) {
+  if (file.empty())
+    return std::nullopt;
+  return file;
+}
+
+}  // namespace
 
 std::string freshTestFolder() {
   const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
@@ -18,16 +31,22 @@ std::string freshTestFolder() {
   return folder.string();
 }
 
+ProcessOptions nativeOptions() {
+  ProcessOptions options;
+  options.timeout = Wine::kRunTimeout;
+  return options;
+}
+
 void faxsim(const std::string& store, const std::vector<std::string>& arguments) {
   std::vector<std::string> command = {Wine::get().nativeFaxsim, "--store", store};
   command.insert(command.end(), arguments.begin(), arguments.end());
-  ProcessResult result = runProcess(command, {});
+  ProcessResult result = runProcess(command, nativeOptions());
   ASSERT_EQ(result.exitStatus, 0) << "faxsim failed: " << describe(result);
 }
 
 std::string listFaxes(const std::string& store, const std::string& host, const std::string& user) {
-  ProcessResult result =
-      runProcess({Wine::get().nativeFaxsim, "--store", store, "list-faxes", host, user}, {});
+  ProcessResult result = runProcess(
+      {Wine::get().nativeFaxsim, "--store", store, "list-faxes", host, user}, nativeOptions());
   EXPECT_EQ(result.exitStatus, 0) << describe(result);
   return result.out;
 }
@@ -43,13 +62,9 @@ ProcessResult runNative(const std::vector<std::string>& arguments, const std::st
                         const std::string& trace) {
   std::vector<std::string> command = {Wine::get().nativeInkstamp};
   command.insert(command.end(), arguments.begin(), arguments.end());
-  ProcessOptions options;
-  options.set["FAXSIM_STORE"] = store;
-  options.set["FAXSIM_SLEEP_SCALE"] = "0";
-  if (!trace.empty())
-    options.set["FAXSIM_TRACE"] = trace;
-  else
-    options.unset.push_back("FAXSIM_TRACE");
+  ProcessOptions options = nativeOptions();
+  options.env = {
+      {"FAXSIM_STORE", store}, {"FAXSIM_SLEEP_SCALE", "0"}, {"FAXSIM_TRACE", traceSetting(trace)}};
   return runProcess(command, options);
 }
 
@@ -57,12 +72,10 @@ ProcessResult runWindows(const std::vector<std::string>& arguments, const std::s
                          const std::string& trace, const std::string& workingDirectory) {
   const Wine& wine = Wine::get();
   ProcessOptions options = wine.options();
-  options.set["FAXSIM_STORE"] = Wine::windowsPath(store);
-  if (!trace.empty())
-    options.set["FAXSIM_TRACE"] = Wine::windowsPath(trace);
-  else
-    options.unset.push_back("FAXSIM_TRACE");
-  options.unset.push_back("FAXSIM_SLEEP_SCALE");
+  options.env.insert(options.env.end(),
+                     {{"FAXSIM_STORE", Wine::windowsPath(store)},
+                      {"FAXSIM_TRACE", traceSetting(trace.empty() ? "" : Wine::windowsPath(trace))},
+                      {"FAXSIM_SLEEP_SCALE", std::nullopt}});
   options.workingDirectory = workingDirectory;
   return runProcess(wine.command("inkstamp.exe", arguments), options);
 }
@@ -83,12 +96,6 @@ void writeFile(const std::string& path, const std::string& text) {
 }
 
 std::string describe(const ProcessResult& result) {
-  std::ostringstream text;
-  if (!result.started)
-    text << "not started; ";
-  text << "exit status " << result.exitStatus;
-  if (result.signal != 0)
-    text << ", signal " << result.signal;
-  text << "\n--- stdout ---\n" << result.out << "--- stderr ---\n" << result.err;
-  return text.str();
+  // The runner's account ends with standard error, when there is any.
+  return result.describe() + "\n--- stdout ---\n" + result.out;
 }

@@ -7,11 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "process.h"
 #include "wine.h"
 
 // An empty folder for the running test, under the architecture's scratch space.
 std::string freshTestFolder();
+
+// How a native program of these tests is run: in the test's environment, for
+// at most Wine::kRunTimeout.
+ProcessOptions nativeOptions();
 
 // Runs the native faxsim on a store; fails the test when it fails.
 void faxsim(const std::string& store, const std::vector<std::string>& arguments);
@@ -35,7 +38,7 @@ void copyFile(const std::string& from, const std::string& to);
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& text);
 
-// Describes a run for a failure message.
+// Describes a run for a failure message: how it ended, and what it wrote.
 std::string describe(const ProcessResult& result);
 
 #endif  // INKSTAMP_TESTS_WINE_WINE_TEST_SUPPORT_H_
