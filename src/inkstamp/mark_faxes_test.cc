@@ -10,6 +10,8 @@
 #include "inkstamp/c_string_vector_for_test.h"
 
 #include "fakeclient/fake_client.h"
+#include "fakeclient/main_office.h"
+#include "inkstamp/file_text_for_test.h"
 #include "inkstamp/mark_program.h"
 
 namespace {
@@ -25,8 +27,7 @@ const uint32_t kSent = 0;
 class MarkFaxesTest : public testing::Test {
  protected:
   void SetUp() override {
-    fakeclient::reset();
-    fakeclient::setUserRecord(fakeclient::makeUserRecord("ACME", "ALICE", "Alice Smith"));
+    fakeclient::resetToMainOffice();
     sortOrder = kSortNone;
     CaptureStdout();
     program_ = std::make_unique<MarkProgram>();
@@ -57,13 +58,7 @@ class MarkFaxesTest : public testing::Test {
   }
 
   // Everything written to `output` so far.
-  std::string output() {
-    std::string text;
-    rewind(program_->output);
-    for (int c; (c = fgetc(program_->output)) != EOF;)
-      text.push_back(static_cast<char>(c));
-    return text;
-  }
+  std::string output() { return fileText(program_->output); }
 
   std::unique_ptr<MarkProgram> program_;
 };

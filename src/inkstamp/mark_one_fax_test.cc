@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "fakeclient/fake_client.h"
+#include "inkstamp/file_text_for_test.h"
 #include "inkstamp/mark_program.h"
 
 namespace {
@@ -44,13 +45,7 @@ class MarkOneFaxTest : public testing::Test {
   }
 
   // Everything written to `output` so far.
-  std::string output() {
-    std::string text;
-    rewind(program_->output);
-    for (int c; (c = fgetc(program_->output)) != EOF;)
-      text.push_back(static_cast<char>(c));
-    return text;
-  }
+  std::string output() { return fileText(program_->output); }
 
   // The calls that marking kFax with `codes` makes, all succeeding.
   static std::string markCalls(std::initializer_list<int> codes) {

@@ -10,7 +10,9 @@
 #include "inkstamp/c_string_vector_for_test.h"
 
 #include "fakeclient/fake_client.h"
+#include "fakeclient/main_office.h"
 #include "inkstamp/entry.h"
+#include "inkstamp/file_text_for_test.h"
 
 namespace {
 
@@ -65,9 +67,7 @@ const char kDisconnected[] =
 class MarkProgramTest : public testing::Test {
  protected:
   void SetUp() override {
-    fakeclient::reset();
-    fakeclient::setServerInfo(fakeclient::makeServerInfo("Main office", 2, 300, 0, -60));
-    fakeclient::setUserRecord(fakeclient::makeUserRecord("ACME", "ALICE", "Alice Smith"));
+    fakeclient::resetToMainOffice();
     FaxListElement faxes[] = {
         fakeclient::makeElement(31, kFaxFlagReceived, 20, 3, 0, "APP0438B2C87FE62B9"),
         fakeclient::makeElement(32, 0, 10, 2, 0, "B000409E2"),
@@ -248,10 +248,7 @@ TEST_F(MarkProgramTest, MarkingMessagesGoToTheOutputStream) {
   ASSERT_NE(program.output, nullptr);
   EXPECT_EQ(program.run(argv.count(), argv.vector()), 0);
   std::string onStdout = GetCapturedStdout();
-  std::string onOutput;
-  rewind(program.output);
-  for (int c; (c = fgetc(program.output)) != EOF;)
-    onOutput.push_back(static_cast<char>(c));
+  std::string onOutput = fileText(program.output);
   fclose(program.output);
 
   EXPECT_EQ(onOutput,

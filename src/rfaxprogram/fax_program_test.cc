@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "fakeclient/fake_client.h"
+#include "fakeclient/main_office.h"
 
 namespace {
 
@@ -19,9 +20,7 @@ using testing::internal::GetCapturedStdout;
 class FaxProgramTest : public testing::Test {
  protected:
   void SetUp() override {
-    fakeclient::reset();
-    fakeclient::setServerInfo(fakeclient::makeServerInfo("Main office", 2, 300, 0, -60));
-    fakeclient::setUserRecord(fakeclient::makeUserRecord("ACME", "ALICE", "Alice Smith"));
+    fakeclient::resetToMainOffice();
     CaptureStdout();
   }
   void TearDown() override { GetCapturedStdout(); }
