@@ -34,6 +34,12 @@ char* copyText(const char* text) {
   return copyBoundedText(text, strlen(text) + 1);
 }
 
+// Releases the text that `field` owns and makes it own `text` (or none).
+void replaceText(char*& field, char* text) {
+  free(field);
+  field = text;
+}
+
 // What a message shows for a text that is none.
 const char* textOrDash(const char* text) {
   return text != nullptr ? text : "-";
@@ -85,16 +91,11 @@ FaxProgram::FaxProgram()
 FaxProgram::~FaxProgram() {
   if (serverHandle != 0)
     disconnect();
-  free(serverDescription);
-  serverDescription = nullptr;
-  free(serverName);
-  serverName = nullptr;
-  free(userId);
-  userId = nullptr;
-  free(userName);
-  userName = nullptr;
-  free(userQualifier);
-  userQualifier = nullptr;
+  replaceText(serverDescription, nullptr);
+  replaceText(serverName, nullptr);
+  replaceText(userId, nullptr);
+  replaceText(userName, nullptr);
+  replaceText(userQualifier, nullptr);
   free(serverInfo);
   serverInfo = nullptr;
   serverHandle = 0;
@@ -154,10 +155,8 @@ bool FaxProgram::connect(const char* host) {
   fflush(stdout);
   lastError = 0;
   serverHandle = handle;
-  free(serverName);
-  serverName = copyText(host);
-  free(serverDescription);
-  serverDescription = nullptr;
+  replaceText(serverName, copyText(host));
+  replaceText(serverDescription, nullptr);
 
   // A refused release keeps the handle, so that disconnect() closes it.
   if (RFaxVersionCheck(serverHandle, kRequiredRelease, 0) != 0) {
@@ -199,8 +198,8 @@ bool FaxProgram::loadServerInfo() {
 }
 
 void FaxProgram::takeServerInfo() {
-  free(serverDescription);
-  serverDescription = copyBoundedText(serverInfo->description, sizeof serverInfo->description);
+  replaceText(serverDescription,
+              copyBoundedText(serverInfo->description, sizeof serverInfo->description));
   serverUtcOffset = utcOffsetSeconds(*serverInfo);
 }
 
@@ -224,12 +223,9 @@ bool FaxProgram::loadUser(const char* userIdToFind) {
     free(name);
     return false;
   }
-  free(userId);
-  userId = id;
-  free(userQualifier);
-  userQualifier = qualifier;
-  free(userName);
-  userName = name;
+  replaceText(userId, id);
+  replaceText(userQualifier, qualifier);
+  replaceText(userName, name);
   return true;
 }
 
