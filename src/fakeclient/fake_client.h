@@ -28,10 +28,7 @@ namespace fakeclient {
 const RFaxServerHandle kDefaultServerHandle = 1;
 const RFaxListHandle kListHandle = 2;
 
-// The API version returned unless set otherwise.
-const int32_t kDefaultApiVersion = 1228521600;  // 12/06/2008 00:00:00Z
-
-// Back to the defaults: no faults, zero-filled records, an empty list, no
+// Back to the defaults: the built-in API version, no faults, zero-filled records, an empty list, no
 // texts of its own, tracing on and an empty trace.
 void reset();
 

@@ -6,26 +6,20 @@
 #include <algorithm>
 
 #include "fakeclient/fake_state.h"
-#include "fakeclient/fake_trace.h"
+#include "faxclient/call_trace.h"
+#include "faxclient/client_values.h"
 #include "faxclient/faxclient.h"
 
 using fakeclient::FakeState;
 using fakeclient::state;
-using fakeclient::TraceLine;
+using faxclient::CallTrace;
 
 namespace {
 
-// The library's own error codes, as the simulator numbers them.
-enum : RFaxError {
-  kInvalidHandle = 1,
-  kFaxNotFound = 5,
-  kInvalidMarkCode = 6,
-  kEndOfList = 7,
-  kInvalidArgument = 9,
-};
-
-const uint16_t kMainFolder = 0xFFFF;
-const uint16_t kAllFolders = 0xFFFD;
+// The fake numbers its failures as the simulator does.
+using enum faxclient::ErrorCode;
+using faxclient::kAllFolders;
+using faxclient::kMainFolder;
 
 bool serverIsOpen(RFaxServerHandle server) {
   return server != 0 && server == state().openServer;
@@ -106,7 +100,7 @@ extern "C" {
 
 int32_t RFAXAPI RFaxGetAPIVersion(void) {
   int32_t version = state().apiVersion;
-  TraceLine(state().traceSink(), "RFaxGetAPIVersion").result(version);
+  CallTrace(state().traceSink(), "RFaxGetAPIVersion").result(version);
   return version;
 }
 
@@ -126,7 +120,7 @@ RFaxServerHandle RFAXAPI RFaxCreateServerHandle(const char* host, int32_t flags,
   }
   if (handle == 0 && errorCode != nullptr)
     *errorCode = code;
-  TraceLine(s.traceSink(), "RFaxCreateServerHandle").arg(host).arg(flags).result(handle);
+  CallTrace(s.traceSink(), "RFaxCreateServerHandle").text(host).number(flags).result(handle);
   return handle;
 }
 
@@ -135,10 +129,10 @@ RFaxError RFAXAPI RFaxVersionCheck(RFaxServerHandle server, int32_t release, int
   if (serverIsOpen(server)) {
     result = reserved != 0 ? kInvalidArgument : state().releaseCheckResult;
   }
-  TraceLine(state().traceSink(), "RFaxVersionCheck")
-      .arg(server)
-      .arg(release)
-      .arg(reserved)
+  CallTrace(state().traceSink(), "RFaxVersionCheck")
+      .number(server)
+      .number(release)
+      .number(reserved)
       .result(result);
   return result;
 }
@@ -151,7 +145,7 @@ RFaxError RFAXAPI RFaxGetServerInfo2(RFaxServerHandle server, ServerInfo* info) 
   }
   if (result == 0)
     memcpy(info, &s.serverInfo, sizeof *info);
-  TraceLine(s.traceSink(), "RFaxGetServerInfo2").arg(server).result(result);
+  CallTrace(s.traceSink(), "RFaxGetServerInfo2").number(server).result(result);
   return result;
 }
 
@@ -169,16 +163,16 @@ RFaxError RFAXAPI RFaxLoadUser3(RFaxServerHandle server, int32_t mode, int32_t r
   }
   if (result == 0)
     memcpy(record, &s.userRecord, sizeof *record);
-  TraceLine(s.traceSink(), "RFaxLoadUser3")
-      .arg(server)
-      .arg(mode)
-      .arg(reserved1)
-      .arg(userId)
-      .arg(reserved2)
-      .arg(reserved3)
-      .arg(reserved4)
-      .arg(reserved5)
-      .arg(level)
+  CallTrace(s.traceSink(), "RFaxLoadUser3")
+      .number(server)
+      .number(mode)
+      .number(reserved1)
+      .text(userId)
+      .number(reserved2)
+      .number(reserved3)
+      .number(reserved4)
+      .number(reserved5)
+      .number(level)
       .result(result);
   return result;
 }
@@ -198,12 +192,12 @@ RFaxError RFAXAPI RFaxGetFaxList(RFaxServerHandle server, const char* userId, in
     s.nextElement = 0;
     *list = fakeclient::kListHandle;
   }
-  TraceLine(s.traceSink(), "RFaxGetFaxList")
-      .arg(server)
-      .arg(userId)
-      .arg(mode)
-      .arg(folder)
-      .arg(reserved)
+  CallTrace(s.traceSink(), "RFaxGetFaxList")
+      .number(server)
+      .text(userId)
+      .number(mode)
+      .number(folder)
+      .number(reserved)
       .result(result);
   return result;
 }
@@ -219,7 +213,7 @@ RFaxError RFAXAPI RFaxListSort(RFaxListHandle list, RFaxCompareFunction compare)
                        return compare(&left, &right) < 0;
                      });
   }
-  TraceLine(s.traceSink(), "RFaxListSort").arg(list).result(result);
+  CallTrace(s.traceSink(), "RFaxListSort").number(list).result(result);
   return result;
 }
 
@@ -227,7 +221,7 @@ RFaxError RFAXAPI RFaxListGetFirstElementPtr(RFaxListHandle list, FaxListElement
   RFaxError result = kInvalidHandle;
   if (listIsOpenAs(list))
     result = element == nullptr ? kInvalidArgument : handOutElement(0, element);
-  TraceLine(state().traceSink(), "RFaxListGetFirstElementPtr").arg(list).result(result);
+  CallTrace(state().traceSink(), "RFaxListGetFirstElementPtr").number(list).result(result);
   return result;
 }
 
@@ -236,7 +230,7 @@ RFaxError RFAXAPI RFaxListGetNextElementPtr(RFaxListHandle list, FaxListElement*
   if (listIsOpenAs(list)) {
     result = element == nullptr ? kInvalidArgument : handOutElement(state().nextElement, element);
   }
-  TraceLine(state().traceSink(), "RFaxListGetNextElementPtr").arg(list).result(result);
+  CallTrace(state().traceSink(), "RFaxListGetNextElementPtr").number(list).result(result);
   return result;
 }
 
@@ -264,13 +258,13 @@ RFaxError RFAXAPI RFaxLoadFax3(RFaxServerHandle server, RFaxFaxHandle fax, int32
   // Fill the whole buffer, as the library does: a short buffer shows.
   if (result == 0)
     memset(detail, 0xA5, kFaxDetailSize);
-  TraceLine(s.traceSink(), "RFaxLoadFax3")
-      .arg(server)
-      .arg(fax)
-      .arg(reserved1)
-      .arg(mode)
-      .arg(reserved2)
-      .arg(level)
+  CallTrace(s.traceSink(), "RFaxLoadFax3")
+      .number(server)
+      .number(fax)
+      .number(reserved1)
+      .number(mode)
+      .number(reserved2)
+      .number(level)
       .result(result);
   return result;
 }
@@ -293,7 +287,11 @@ RFaxError RFAXAPI InkStampFax(RFaxServerHandle server, RFaxFaxHandle fax, uint16
       }
     }
   }
-  TraceLine(s.traceSink(), "InkStampFax").arg(server).arg(fax).arg(markCode).result(result);
+  CallTrace(s.traceSink(), "InkStampFax")
+      .number(server)
+      .number(fax)
+      .number(markCode)
+      .result(result);
   return result;
 }
 
@@ -303,7 +301,7 @@ RFaxError RFAXAPI RFaxCloseListHandle(RFaxListHandle list) {
     state().listOpen = false;
     result = 0;
   }
-  TraceLine(state().traceSink(), "RFaxCloseListHandle").arg(list).result(result);
+  CallTrace(state().traceSink(), "RFaxCloseListHandle").number(list).result(result);
   return result;
 }
 
@@ -313,7 +311,7 @@ RFaxError RFAXAPI RFaxCloseServerHandle(RFaxServerHandle server) {
     state().openServer = 0;
     result = 0;
   }
-  TraceLine(state().traceSink(), "RFaxCloseServerHandle").arg(server).result(result);
+  CallTrace(state().traceSink(), "RFaxCloseServerHandle").number(server).result(result);
   return result;
 }
 
@@ -345,14 +343,14 @@ RFaxError RFAXAPI RFaxStringRFaxErr(RFaxError code, char* buffer, int32_t size) 
       buffer[length] = '\0';
     }
   }
-  TraceLine(s.traceSink(), "RFaxStringRFaxErr").arg(code).arg(size).result(result);
+  CallTrace(s.traceSink(), "RFaxStringRFaxErr").number(code).number(size).result(result);
   return result;
 }
 
 #ifndef _WIN32
 // The simulator's pause on POSIX. The fake never waits; it only records.
 void Sleep(uint32_t milliseconds) {
-  TraceLine(state().traceSink(), "Sleep").arg(milliseconds).end();
+  CallTrace(state().traceSink(), "Sleep").number(milliseconds).end();
 }
 #endif
 

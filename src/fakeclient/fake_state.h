@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fakeclient/fake_client.h"
+#include "faxclient/client_values.h"
 #include "faxclient/faxclient.h"
 
 namespace fakeclient {
@@ -36,7 +37,7 @@ struct ErrorText {
 };
 
 struct FakeState {
-  int32_t apiVersion = kDefaultApiVersion;
+  int32_t apiVersion = faxclient::kBuiltInApiVersion;
   RFaxServerHandle serverHandle = kDefaultServerHandle;
   RFaxServerHandle openServer = 0;
 

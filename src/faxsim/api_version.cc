@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "faxclient/client_values.h"
 #include "faxsim/store.h"
 #include "sqlite/sqlite_db.h"
 
@@ -13,7 +14,7 @@ int32_t readApiVersion() {
   if (!openStoreForLookup(&db) ||
       !setting.prepare(db, "SELECT value FROM settings WHERE key = 'api_version'") ||
       setting.step() != SQLITE_ROW || setting.columnIsNull(0))
-    return kLibraryApiVersion;
+    return faxclient::kBuiltInApiVersion;
   return static_cast<int32_t>(setting.columnInt(0));
 }
 

@@ -7,11 +7,8 @@
 
 namespace faxsim {
 
-// 2008-12-06 00:00:00 UTC, the day of the program's release.
-constexpr int32_t kLibraryApiVersion = 1228521600;
-
 // settings.api_version of the store that the environment names, when it can
-// be read and is not NULL; kLibraryApiVersion otherwise.
+// be read and is not NULL; faxclient::kBuiltInApiVersion otherwise.
 int32_t readApiVersion();
 
 }  // namespace faxsim

@@ -5,6 +5,7 @@
 // 9 rather than followed.
 #include <mutex>
 
+#include "faxclient/client_values.h"
 #include "faxclient/faxclient.h"
 #include "faxsim/api_version.h"
 #include "faxsim/error_text.h"
@@ -22,15 +23,18 @@ using faxsim::kNoError;
 using faxsim::ServerSession;
 using faxsim::Trace;
 
-// The constant arguments the program is documented to pass.
+// The constant arguments the program is documented to pass. They are written
+// here on purpose rather than taken from the program's sources: a wrong
+// constant in the program must still be refused by the library it calls.
 constexpr int32_t kServerFlags = 4;
 constexpr int32_t kUserMode = 1;
 constexpr int32_t kUserLevel = 11;
 constexpr int32_t kListMode = 1;
-constexpr uint16_t kMainFolder = 0xFFFF;
-constexpr uint16_t kAllFolders = 0xFFFD;
 constexpr int32_t kFaxMode = 3;
 constexpr int32_t kFaxLevel = 11;
+
+using faxclient::kAllFolders;
+using faxclient::kMainFolder;
 
 // A list handle's object: the list keeps its server session (and so the
 // session's connection) alive, even past RFaxCloseServerHandle.

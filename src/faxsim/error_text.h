@@ -1,4 +1,4 @@
-// Error codes of the simulated client library and their texts. A store may
+// The texts of the simulated client library's error codes. A store may
 // override any text through its error_texts table.
 #ifndef INKSTAMP_FAXSIM_ERROR_TEXT_H_
 #define INKSTAMP_FAXSIM_ERROR_TEXT_H_
@@ -8,20 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "faxclient/client_values.h"
+
 namespace faxsim {
 
-enum ErrorCode : int32_t {
-  kNoError = 0,
-  kInvalidHandle = 1,
-  kServerNotFound = 2,
-  kStoreUnavailable = 3,
-  kUserNotFound = 4,
-  kFaxNotFound = 5,
-  kInvalidMarkCode = 6,
-  kEndOfList = 7,
-  kReleaseTooOld = 8,
-  kInvalidArgument = 9,
-};
+// The codes themselves belong to the client contract.
+using enum faxclient::ErrorCode;
 
 // The library's own text for `code`, or nullptr when it has none.
 const char* builtinErrorText(int32_t code);

@@ -4,69 +4,35 @@
 #include <stdlib.h>
 
 namespace faxsim {
+namespace {
 
-Trace::Trace(const char* name) {
+std::string tracePath() {
   const char* path = getenv("FAXSIM_TRACE");
-  if (path == nullptr || *path == '\0')
-    return;
-  path_ = path;
-  line_ = name;
-  line_ += '(';
+  return path == nullptr ? std::string() : std::string(path);
 }
 
-void Trace::separate() {
-  if (!first_)
-    line_ += ", ";
-  first_ = false;
-}
+}  // namespace
+
+Trace::Trace(const char* name)
+    : path_(tracePath()), call_(path_.empty() ? nullptr : &line_, name) {}
 
 Trace& Trace::number(int64_t value) {
-  if (path_.empty())
-    return *this;
-  separate();
-  line_ += std::to_string(value);
+  call_.number(value);
   return *this;
 }
 
 Trace& Trace::text(const char* value) {
-  if (path_.empty())
-    return *this;
-  separate();
-  if (value == nullptr) {
-    line_ += "NULL";
-    return *this;
-  }
-  static const char kHex[] = "0123456789ABCDEF";
-  line_ += '"';
-  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(value); *p != 0; ++p) {
-    if (*p == '"' || *p == '\\') {
-      line_ += '\\';
-      line_ += static_cast<char>(*p);
-    } else if (*p < 0x20) {
-      line_ += "\\x";
-      line_ += kHex[*p >> 4];
-      line_ += kHex[*p & 0xF];
-    } else {
-      line_ += static_cast<char>(*p);
-    }
-  }
-  line_ += '"';
+  call_.text(value);
   return *this;
 }
 
 void Trace::result(int64_t value) {
-  if (path_.empty())
-    return;
-  line_ += ") = ";
-  line_ += std::to_string(value);
-  line_ += '\n';
+  call_.result(value);
   write();
 }
 
 void Trace::end() {
-  if (path_.empty())
-    return;
-  line_ += ")\n";
+  call_.end();
   write();
 }
 
@@ -76,6 +42,8 @@ void Trace::end() {
 // not interleave. A trace that can't be written is silently skipped: tracing
 // must never change what a call does.
 void Trace::write() {
+  if (path_.empty())
+    return;
   FILE* file = fopen(path_.c_str(), "ab");
   if (file == nullptr)
     return;

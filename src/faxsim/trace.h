@@ -1,13 +1,13 @@
-// The call trace: with FAXSIM_TRACE set, every call appends one line to that
-// file, "Name(arg, ...) = result", flushed at once. Texts are quoted, with a
-// backslash before a double quote or a backslash and bytes below 0x20
-// written as \xHH; a null text is written as NULL.
+// The simulator's call trace: with FAXSIM_TRACE set, every call appends one
+// line to that file, flushed at once, in the format of faxclient/call_trace.h.
 #ifndef INKSTAMP_FAXSIM_TRACE_H_
 #define INKSTAMP_FAXSIM_TRACE_H_
 
 #include <stdint.h>
 
 #include <string>
+
+#include "faxclient/call_trace.h"
 
 namespace faxsim {
 
@@ -28,12 +28,11 @@ class Trace {
   void end();
 
  private:
-  void separate();
   void write();
 
   std::string path_;
   std::string line_;
-  bool first_ = true;
+  faxclient::CallTrace call_;
 };
 
 }  // namespace faxsim

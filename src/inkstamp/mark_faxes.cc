@@ -3,16 +3,13 @@
 // the summary of counts.
 #include <stdio.h>
 
+#include "faxclient/client_values.h"
 #include "inkstamp/mark_program.h"
 #include "inkstamp/wildcard.h"
 
 SortOrder sortOrder = kSortNone;
 
 namespace {
-
-// Folder selectors of RFaxGetFaxList.
-const uint16_t kMainFolder = 0xFFFF;
-const uint16_t kAllFolders = 0xFFFD;
 
 const int32_t kFaxListMode = 1;
 
@@ -97,7 +94,7 @@ void MarkProgram::markFaxes(DirectionFilter directions, MarkSet marks, char** pa
   fflush(output);
 
   RFaxListHandle list = 0;
-  uint16_t folder = mainFolderOnly ? kMainFolder : kAllFolders;
+  uint16_t folder = mainFolderOnly ? faxclient::kMainFolder : faxclient::kAllFolders;
   if (RFaxGetFaxList(serverHandle, userId, kFaxListMode, folder, 0, &list) != 0) {
     // No list handle was issued, so there is nothing to close.
     fprintf(output, "Can't retrieve fax list for user: %s\n", userId);

@@ -15,6 +15,7 @@
 
 #include "e2e/program_under_test.h"
 #include "e2e/run_process.h"
+#include "faxclient/client_values.h"
 
 namespace sqlite {
 class Database;
@@ -22,9 +23,8 @@ class Database;
 
 namespace e2e {
 
-// The API version that stores made here report unless told otherwise:
-// 2008-12-06 00:00:00 UTC.
-const int64_t kDefaultApiVersion = 1228521600;
+// The API version that stores made here report unless told otherwise.
+const int64_t kDefaultApiVersion = faxclient::kBuiltInApiVersion;
 
 class SimStore {
  public:
