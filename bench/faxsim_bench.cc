@@ -3,11 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include "faxclient/faxclient.h"
-#include "faxsim/testing/temp_store.h"
+#include "support/temp_store.h"
 
 namespace {
 
-using faxsim::testing::TempStore;
+using support::TempStore;
 
 // A store with server "faxsrv" and `faxes` faxes of user ALICE, and a server
 // handle on it; everything is closed when it leaves scope.

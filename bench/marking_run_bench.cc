@@ -21,13 +21,13 @@
 #include <chrono>
 #include <memory>
 
-#include "faxsim/testing/temp_store.h"
 #include "inkstamp/entry.h"
 #include "marking_floor.h"
+#include "support/temp_store.h"
 
 namespace {
 
-using faxsim::testing::TempStore;
+using support::TempStore;
 
 constexpr int64_t kFaxes = 100000;
 

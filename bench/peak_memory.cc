@@ -23,11 +23,11 @@
 #include <string>
 #include <vector>
 
-#include "faxsim/testing/temp_store.h"
+#include "support/temp_store.h"
 
 namespace {
 
-using faxsim::testing::TempStore;
+using support::TempStore;
 
 struct Measurement {
   int status = -1;        // exit status, -1 when it did not exit normally

@@ -4,13 +4,15 @@
 
 #include <string>
 
-#include "faxsim/simulator_test_support.h"
+#include "support/simulator_test.h"
 
 namespace faxsim {
 namespace {
 
-using testing::FaxRow;
-using testing::TempStore;
+using support::SimulatorTest;
+
+using support::FaxRow;
+using support::TempStore;
 
 TEST(ApiVersionTest, StoreSettingElseTheLibrarysOwnStamp) {
   TempStore store;
@@ -95,7 +97,7 @@ TEST_F(UserTest, FindsTheUserRegardlessOfCaseAndReturnsTheIdAsStored) {
   ASSERT_EQ(RFaxLoadUser3(server, 1, 0, "alice", 0, 0, 0, 0, 11, &record), 0);
   EXPECT_STREQ(record.userId, "ALICE");
   EXPECT_STREQ(record.qualifier, "ACME");
-  EXPECT_STREQ(record.name, "Alice Example");
+  EXPECT_STREQ(record.name, "Alice Smith");
   EXPECT_EQ(record.reserved0[0], 0);
   ASSERT_EQ(RFaxLoadUser3(server, 1, 0, "BOB", 0, 0, 0, 0, 11, &record), 0);
   EXPECT_STREQ(record.userId, "bob");

@@ -3,10 +3,12 @@
 // before any fault.
 #include <string>
 
-#include "faxsim/simulator_test_support.h"
+#include "support/simulator_test.h"
 
 namespace faxsim {
 namespace {
+
+using support::SimulatorTest;
 
 class FaultsTest : public SimulatorTest {
  protected:

@@ -6,10 +6,12 @@
 #include <random>
 #include <vector>
 
-#include "faxsim/simulator_test_support.h"
+#include "support/simulator_test.h"
 
 namespace faxsim {
 namespace {
+
+using support::SimulatorTest;
 
 using Handles = std::vector<uint32_t>;
 

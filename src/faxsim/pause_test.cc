@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "faxsim/testing/temp_store.h"
+#include "support/temp_store.h"
 
 namespace faxsim {
 namespace {
@@ -33,20 +33,20 @@ double timedSleepMs(uint32_t milliseconds) {
 }
 
 TEST(PauseTest, SleepsTheScaledTimeAndTracesTheRequestedOne) {
-  testing::TempStore dir(testing::TempStore::Contents::kNothing);
+  support::TempStore dir(support::TempStore::Contents::kNothing);
   ASSERT_TRUE(dir.ok());
   std::string trace = dir.traceToFile();
   {
-    testing::ScopedEnv scale("FAXSIM_SLEEP_SCALE", "0");
+    support::ScopedEnv scale("FAXSIM_SLEEP_SCALE", "0");
     EXPECT_LT(timedSleepMs(100000), 1000);  // a real pause would take 100 s
   }
   {
-    testing::ScopedEnv scale("FAXSIM_SLEEP_SCALE", "0.5");
+    support::ScopedEnv scale("FAXSIM_SLEEP_SCALE", "0.5");
     double slept = timedSleepMs(120);
     EXPECT_GE(slept, 60);
     EXPECT_LT(slept, 1000);
   }
-  EXPECT_EQ(testing::readFile(trace), "Sleep(100000)\nSleep(120)\n");
+  EXPECT_EQ(support::readFile(trace), "Sleep(100000)\nSleep(120)\n");
 }
 #endif
 

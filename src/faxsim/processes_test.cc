@@ -6,10 +6,12 @@
 
 #include <string>
 
-#include "faxsim/simulator_test_support.h"
+#include "support/simulator_test.h"
 
 namespace faxsim {
 namespace {
+
+using support::SimulatorTest;
 
 constexpr int kFaxes = 200;
 

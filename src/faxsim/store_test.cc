@@ -5,15 +5,15 @@
 
 #include <string>
 
-#include "faxsim/simulator_test_support.h"
 #include "faxsim/store_path.h"
+#include "support/simulator_test.h"
 
 namespace faxsim {
 namespace {
 
-using testing::readFile;
-using testing::TempStore;
-using testing::writeFile;
+using support::readFile;
+using support::TempStore;
+using support::writeFile;
 
 RFaxError connectCode() {
   RFaxError code = -1;
@@ -183,15 +183,15 @@ TEST(StoreFileTest, AStoreRemovedDuringASessionTakesNoMoreMarks) {
 }
 
 TEST(StorePathTest, FollowsTheXdgDataDirectoryElseHome) {
-  testing::ScopedEnv store("FAXSIM_STORE", nullptr);
-  testing::ScopedEnv home("HOME", "/home/u");
+  support::ScopedEnv store("FAXSIM_STORE", nullptr);
+  support::ScopedEnv home("HOME", "/home/u");
   {
-    testing::ScopedEnv data("XDG_DATA_HOME", "/data");
+    support::ScopedEnv data("XDG_DATA_HOME", "/data");
     EXPECT_EQ(storePathFromEnvironment(), "/data/faxsim/store.db");
   }
-  testing::ScopedEnv data("XDG_DATA_HOME", "");
+  support::ScopedEnv data("XDG_DATA_HOME", "");
   EXPECT_EQ(storePathFromEnvironment(), "/home/u/.local/share/faxsim/store.db");
-  testing::ScopedEnv named("FAXSIM_STORE", "/elsewhere.db");
+  support::ScopedEnv named("FAXSIM_STORE", "/elsewhere.db");
   EXPECT_EQ(storePathFromEnvironment(), "/elsewhere.db");
 }
 #endif

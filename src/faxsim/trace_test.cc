@@ -5,13 +5,15 @@
 #include <string>
 
 #include "faxsim/pause.h"
-#include "faxsim/simulator_test_support.h"
+#include "support/simulator_test.h"
 
 namespace faxsim {
 namespace {
 
-using testing::readFile;
-using testing::TempStore;
+using support::SimulatorTest;
+
+using support::readFile;
+using support::TempStore;
 
 TEST(TraceTest, FormatsNumbersTextsAndTheResult) {
   TempStore dir(TempStore::Contents::kNothing);
@@ -36,7 +38,7 @@ TEST(TraceTest, FormatsNumbersTextsAndTheResult) {
 TEST(TraceTest, AnUnwritableTraceIsSkipped) {
   TempStore dir(TempStore::Contents::kNothing);
   ASSERT_TRUE(dir.ok());
-  testing::ScopedEnv trace("FAXSIM_TRACE", (dir.dir() + "/missing/trace.log").c_str());
+  support::ScopedEnv trace("FAXSIM_TRACE", (dir.dir() + "/missing/trace.log").c_str());
   Trace("Call").result(0);
   EXPECT_EQ(RFaxGetAPIVersion(), 1228521600);
 }
@@ -46,7 +48,7 @@ using SessionTraceTest = SimulatorTest;
 TEST_F(SessionTraceTest, ASessionTracesEachCallAsTheCallerMadeIt) {
   ASSERT_TRUE(store_.addFax({.handle = 31, .faxId = "FAX-31"}));
   std::string path = store_.traceToFile();
-  testing::ScopedEnv scale("FAXSIM_SLEEP_SCALE", "0");
+  support::ScopedEnv scale("FAXSIM_SLEEP_SCALE", "0");
   RFaxError code = 0;
   EXPECT_EQ(RFaxCreateServerHandle("nowhere", 4, &code), 0u);
   RFaxServerHandle server = connect();

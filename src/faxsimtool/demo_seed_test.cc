@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "faxsimtool/test_store.h"
+#include "support/faxsim_command_test.h"
 
 namespace faxsimtool {
 namespace {
+
+using support::FaxsimTest;
+using support::RunResult;
 
 class DemoTest : public FaxsimTest {
  protected:

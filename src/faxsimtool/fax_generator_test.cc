@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "faxsimtool/test_store.h"
+#include "support/faxsim_command_test.h"
 
 namespace faxsimtool {
 namespace {
+
+using support::FaxsimTest;
 
 class GeneratorTest : public FaxsimTest {
  protected:

@@ -7,11 +7,14 @@
 #include <fstream>
 
 #include "faxsimtool/command.h"
-#include "faxsimtool/test_store.h"
 #include "sqlite/sqlite_db.h"
+#include "support/faxsim_command_test.h"
 
 namespace faxsimtool {
 namespace {
+
+using support::FaxsimTest;
+using support::RunResult;
 
 class FaxsimToolTest : public FaxsimTest {
  protected:

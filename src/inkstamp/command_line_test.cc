@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "inkstamp/c_string_vector_for_test.h"
+#include "support/c_string_vector.h"
+
+using support::CStringVector;
 
 namespace {
 

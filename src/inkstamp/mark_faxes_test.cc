@@ -7,15 +7,15 @@
 
 #include <gtest/gtest.h>
 
-#include "inkstamp/c_string_vector_for_test.h"
-
 #include "fakeclient/fake_client.h"
-#include "fakeclient/main_office.h"
-#include "inkstamp/file_text_for_test.h"
 #include "inkstamp/mark_program.h"
+#include "support/c_string_vector.h"
+#include "support/fake_server_test.h"
+#include "support/files.h"
 
 namespace {
 
+using support::CStringVector;
 using testing::internal::CaptureStdout;
 using testing::internal::GetCapturedStdout;
 
@@ -24,10 +24,10 @@ const uint32_t kSent = 0;
 
 // A program connected to the fake server as user ALICE, writing its marking
 // messages to a temporary file.
-class MarkFaxesTest : public testing::Test {
+class MarkFaxesTest : public support::FakeServerTest {
  protected:
   void SetUp() override {
-    fakeclient::resetToMainOffice();
+    FakeServerTest::SetUp();
     sortOrder = kSortNone;
     CaptureStdout();
     program_ = std::make_unique<MarkProgram>();
@@ -58,7 +58,7 @@ class MarkFaxesTest : public testing::Test {
   }
 
   // Everything written to `output` so far.
-  std::string output() { return fileText(program_->output); }
+  std::string output() { return support::readStream(program_->output); }
 
   std::unique_ptr<MarkProgram> program_;
 };

@@ -7,8 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "fakeclient/fake_client.h"
-#include "inkstamp/file_text_for_test.h"
 #include "inkstamp/mark_program.h"
+#include "support/fake_server_test.h"
+#include "support/files.h"
 
 namespace {
 
@@ -20,10 +21,10 @@ const char kFaxId[] = "APP0438B2C87FE62B9";
 
 // A program connected to the fake server, writing its marking messages to a
 // temporary file.
-class MarkOneFaxTest : public testing::Test {
+class MarkOneFaxTest : public support::FakeServerTest {
  protected:
   void SetUp() override {
-    fakeclient::reset();
+    FakeServerTest::SetUp();
     FaxListElement listed[] = {
         fakeclient::makeElement(kFax, 0x10, 0, 1, 0, kFaxId),
         fakeclient::makeElement(0xABCDEF12, 0x10, 0, 1, 0, "B000409E2"),
@@ -45,7 +46,7 @@ class MarkOneFaxTest : public testing::Test {
   }
 
   // Everything written to `output` so far.
-  std::string output() { return fileText(program_->output); }
+  std::string output() { return support::readStream(program_->output); }
 
   // The calls that marking kFax with `codes` makes, all succeeding.
   static std::string markCalls(std::initializer_list<int> codes) {

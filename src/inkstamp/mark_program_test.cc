@@ -7,49 +7,21 @@
 
 #include <gtest/gtest.h>
 
-#include "inkstamp/c_string_vector_for_test.h"
-
 #include "fakeclient/fake_client.h"
-#include "fakeclient/main_office.h"
 #include "inkstamp/entry.h"
-#include "inkstamp/file_text_for_test.h"
+#include "support/c_string_vector.h"
+#include "support/expected_output.h"
+#include "support/fake_server_test.h"
+#include "support/files.h"
 
 namespace {
 
+using support::CStringVector;
+using support::usage;
 using testing::internal::CaptureStdout;
 using testing::internal::GetCapturedStdout;
 
 const char kVersionLine[] = "RightFax API version: 12/06/2008 00:00:00Z\n";
-
-const char kUsage[] =
-    "usage:  inkstamp [-option...] fax-ID...\n"
-    "\n"
-    "Options:\n"
-    "    -a          Mark faxes in all folders, not just \"main\".\n"
-    "    -s host     RightFax server host name or IP address (required).\n"
-    "    -R          Mark only received faxes.\n"
-    "    -S          Mark only sent faxes.\n"
-    "    -t          Sort the faxes by date.\n"
-    "    -tr         Sort the faxes by date in reverse order.\n"
-    "    -u user     Owner user-ID/in-box for faxes to mark (required).\n"
-    "    -ma         Mark faxes as approved.\n"
-    "    -na         Mark faxes as not approved.\n"
-    "    -mb         Mark faxes as body printed.\n"
-    "    -mp         Mark faxes as printed.\n"
-    "    -np         Mark faxes as not printed.\n"
-    "    -mr         Mark faxes as released for preview.\n"
-    "    -nr         Mark faxes as held for preview.\n"
-    "    -mv         Mark faxes as viewed.\n"
-    "    -nv         Mark faxes as not viewed.\n"
-    "    -m1         Mark faxes as user-1 tag on.\n"
-    "    -n1         Mark faxes as user-1 tag off.\n"
-    "    -m2         Mark faxes as user-2 tag on.\n"
-    "    -n2         Mark faxes as user-2 tag off.\n"
-    "\n"
-    "Faxes are specified by either their unique-ID (e.g., APP0438B2C87FE62B9) or\n"
-    "filename (e.g., B000409E2).  Fax-IDs can contain wildcard ('?' and '*')\n"
-    "characters.  Conflicting marking options cannot be specified.\n"
-    "\n";
 
 const char kConnected[] =
     "Server: faxsrv\n"
@@ -64,10 +36,10 @@ const char kDisconnected[] =
 
 // One run of a fresh program on standard output, as the entry point makes
 // it, against the fake server "faxsrv" with user ALICE and two faxes.
-class MarkProgramTest : public testing::Test {
+class MarkProgramTest : public support::FakeServerTest {
  protected:
   void SetUp() override {
-    fakeclient::resetToMainOffice();
+    FakeServerTest::SetUp();
     FaxListElement faxes[] = {
         fakeclient::makeElement(31, kFaxFlagReceived, 20, 3, 0, "APP0438B2C87FE62B9"),
         fakeclient::makeElement(32, 0, 10, 2, 0, "B000409E2"),
@@ -117,7 +89,7 @@ TEST_F(MarkProgramTest, UsageProblemsEndWithTheUsageText) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(run(c.arguments), 255);
-    EXPECT_EQ(output_, kVersionLine + c.before + kUsage);
+    EXPECT_EQ(output_, kVersionLine + c.before + usage());
   }
   EXPECT_EQ(fakeclient::trace().find("RFaxCreateServerHandle"), std::string::npos);
 }
@@ -248,7 +220,7 @@ TEST_F(MarkProgramTest, MarkingMessagesGoToTheOutputStream) {
   ASSERT_NE(program.output, nullptr);
   EXPECT_EQ(program.run(argv.count(), argv.vector()), 0);
   std::string onStdout = GetCapturedStdout();
-  std::string onOutput = fileText(program.output);
+  std::string onOutput = support::readStream(program.output);
   fclose(program.output);
 
   EXPECT_EQ(onOutput,

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "fakeclient/fake_client.h"
-#include "fakeclient/main_office.h"
+#include "support/fake_server_test.h"
 
 namespace {
 
@@ -17,10 +17,10 @@ using testing::internal::GetCapturedStdout;
 
 // Standard output is captured for the whole of each test, sessions'
 // destructors included.
-class FaxProgramTest : public testing::Test {
+class FaxProgramTest : public support::FakeServerTest {
  protected:
   void SetUp() override {
-    fakeclient::resetToMainOffice();
+    FakeServerTest::SetUp();
     CaptureStdout();
   }
   void TearDown() override { GetCapturedStdout(); }

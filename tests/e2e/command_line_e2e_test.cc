@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "e2e/office_store.h"
+#include "support/world_store_test.h"
 
 namespace e2e {
 namespace {
+
+using namespace support;
 
 // What a refused command line prints after the banner and version line.
 struct RefusedCase {
@@ -72,7 +74,7 @@ std::vector<RefusedCase> refusedCases() {
   };
 }
 
-class RefusedCommandLineTest : public OfficeTest,
+class RefusedCommandLineTest : public WorldStoreTest,
                                public ::testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(RefusedCommandLineTest, PrintsUsageAndEndsWith255WithoutConnecting) {
@@ -96,7 +98,8 @@ void PrintTo(const Conflict& c, std::ostream* os) {
   *os << c.first << ' ' << c.second;
 }
 
-class ConflictingMarksTest : public OfficeTest, public ::testing::WithParamInterface<Conflict> {};
+class ConflictingMarksTest : public WorldStoreTest,
+                             public ::testing::WithParamInterface<Conflict> {};
 
 TEST_P(ConflictingMarksTest, SecondOptionIsRefused) {
   auto [first, second] = GetParam();
@@ -117,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(CommandLines, ConflictingMarksTest,
                            return std::string(info.param.first + 1) + "_" + (info.param.second + 1);
                          });
 
-class CommandLineTest : public OfficeTest {};
+class CommandLineTest : public WorldStoreTest {};
 
 // The version line shows the library's version as a UTC time, whatever the
 // time zone of the machine that runs the program.
@@ -142,7 +145,7 @@ TEST_F(CommandLineTest, VersionLineShowsTheLibraryVersionInUtc) {
 
 TEST_F(CommandLineTest, LaterServerOptionIsTheOneConnectedTo) {
   ProgramRun result = run({"-s", "nohost", "-s", "faxsrv", "-u", "alice", "-mp", "B0000102"});
-  EXPECT_EQ(result.out(), officeRun(officeB0000102Pass()));
+  EXPECT_EQ(result.out(), worldRun(worldB0000102Pass()));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "RFaxCreateServerHandle"),
             "RFaxCreateServerHandle(\"faxsrv\", 4) = 1\n");
@@ -153,9 +156,9 @@ TEST_F(CommandLineTest, LaterServerOptionIsTheOneConnectedTo) {
 TEST_F(CommandLineTest, OptionAfterTheFirstPatternIsAPattern) {
   ASSERT_TRUE(store_.faxsim({"add-fax", "faxsrv", "ALICE", "--handle", "106", "--", "-mv"}));
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", "B0000102", "-mv"});
-  EXPECT_EQ(result.out(), officeRun(markingPass(markedInTurn({"B0000102", "-mv"}),
-                                                "faxes:2 marked:2 failed:0 skipped:3 total:5\n"
-                                                "recv:1 sent:1 viewed:0 pages:3 errs:0\n")));
+  EXPECT_EQ(result.out(), worldRun(markingPass(markedInTurn({"B0000102", "-mv"}),
+                                               "faxes:2 marked:2 failed:0 skipped:3 total:5\n"
+                                               "recv:1 sent:1 viewed:0 pages:3 errs:0\n")));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "InkStampFax"),
             "InkStampFax(1, 102, 3) = 0\n"
@@ -167,9 +170,9 @@ TEST_F(CommandLineTest, OptionAfterTheFirstPatternIsAPattern) {
 // pattern, and here one that no fax ID matches.
 TEST_F(CommandLineTest, SlashHelpAfterACompleteRequestIsAPattern) {
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", "/?"});
-  EXPECT_EQ(result.out(), officeRun(markingPass("",
-                                                "faxes:0 marked:0 failed:0 skipped:4 total:4\n"
-                                                "recv:0 sent:0 viewed:0 pages:0 errs:0\n")));
+  EXPECT_EQ(result.out(), worldRun(markingPass("",
+                                               "faxes:0 marked:0 failed:0 skipped:4 total:4\n"
+                                               "recv:0 sent:0 viewed:0 pages:0 errs:0\n")));
   EXPECT_EQ(result.status(), 0);
 }
 

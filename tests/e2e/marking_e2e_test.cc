@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "e2e/office_store.h"
+#include "support/world_store_test.h"
 
 namespace e2e {
 namespace {
 
-class MarkingTest : public OfficeTest {
+using namespace support;
+
+class MarkingTest : public WorldStoreTest {
  protected:
   // The fax IDs of the progress lines ("N/M ID") in `out`, separated by blanks.
   static std::string progressIds(const std::string& out) {
@@ -34,13 +36,13 @@ class MarkingTest : public OfficeTest {
 TEST_F(MarkingTest, CompleteRunMakesTheCallsInTheirOrder) {
   ProgramRun result =
       run({"-s", "faxsrv", "-u", "alice", "-t", "-mp", "-mb", "APP0001A", "B0000102"});
-  EXPECT_EQ(result.out(), officeRun(markingPass(markedInTurn({"B0000102", "APP0001A"}),
-                                                "faxes:2 marked:2 failed:0 skipped:2 total:4\n"
-                                                "recv:1 sent:1 viewed:1 pages:5 errs:0\n",
-                                                true)));
+  EXPECT_EQ(result.out(), worldRun(markingPass(markedInTurn({"B0000102", "APP0001A"}),
+                                               "faxes:2 marked:2 failed:0 skipped:2 total:4\n"
+                                               "recv:1 sent:1 viewed:1 pages:5 errs:0\n",
+                                               true)));
   EXPECT_EQ(result.status(), 0);
   // By date: B0000102, APP0005E, B0000104, APP0001A.
-  EXPECT_EQ(result.trace, officeTraceHead() +
+  EXPECT_EQ(result.trace, worldTraceHead() +
                               "RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 0\n"
                               "RFaxListSort(1) = 0\n"
                               "RFaxListGetFirstElementPtr(1) = 0\n"
@@ -77,11 +79,11 @@ void PrintTo(const SortCase& c, std::ostream* os) {
 
 std::vector<SortCase> sortCases() {
   const std::string byDate = markingPass(
-      markedInTurn({"B0000102", "APP0005E", "B0000104", "APP0001A"}), officeMainSummary(), true);
+      markedInTurn({"B0000102", "APP0005E", "B0000104", "APP0001A"}), worldMainSummary(), true);
   const std::string byDateReversed = markingPass(
-      markedInTurn({"APP0001A", "B0000104", "APP0005E", "B0000102"}), officeMainSummary(), true);
+      markedInTurn({"APP0001A", "B0000104", "APP0005E", "B0000102"}), worldMainSummary(), true);
   return {
-      {"Unsorted", {}, markingPass(officeMainProgress(), officeMainSummary())},
+      {"Unsorted", {}, markingPass(worldMainProgress(), worldMainSummary())},
       {"ByDate", {"-t"}, byDate},
       {"ByDateReversed", {"-tr"}, byDateReversed},
       {"ByDateThenReversed", {"-t", "-tr"}, byDateReversed},
@@ -89,12 +91,12 @@ std::vector<SortCase> sortCases() {
   };
 }
 
-class SortTest : public OfficeTest, public ::testing::WithParamInterface<SortCase> {};
+class SortTest : public WorldStoreTest, public ::testing::WithParamInterface<SortCase> {};
 
 TEST_P(SortTest, ProgressFollowsTheSortedList) {
   ProgramRun result =
       run(joined({{"-s", "faxsrv", "-u", "alice"}, GetParam().options, {"-mv", "*"}}));
-  EXPECT_EQ(result.out(), officeRun(GetParam().pass));
+  EXPECT_EQ(result.out(), worldRun(GetParam().pass));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "RFaxListSort"),
             GetParam().options.empty() ? "" : "RFaxListSort(1) = 0\n");
@@ -150,7 +152,7 @@ TEST_F(MarkingTest, LargeListIsWalkedInFull) {
       " viewed:" + std::to_string(store_.queryInt("SELECT total(viewed) " + mainFolder)) +
       " pages:" + std::to_string(store_.queryInt("SELECT total(pages) " + mainFolder)) + " errs:" +
       std::to_string(store_.queryInt("SELECT count(*) " + mainFolder + " AND error_code != 0")) +
-      "\n" + officeSessionTail();
+      "\n" + worldSessionTail();
   ASSERT_GT(count, 1000);
   ASSERT_EQ(ordinal, count);
 
@@ -162,10 +164,10 @@ TEST_F(MarkingTest, LargeListIsWalkedInFull) {
 
 TEST_F(MarkingTest, AllFoldersIncludeTheArchivedFax) {
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-a", "-nr", "*"});
-  EXPECT_EQ(result.out(), officeRun(markingPass(markedInTurn({"APP0001A", "B0000102", "APP0003C",
-                                                              "B0000104", "APP0005E"}),
-                                                "faxes:5 marked:5 failed:0 skipped:0 total:5\n"
-                                                "recv:3 sent:2 viewed:1 pages:15 errs:1\n")));
+  EXPECT_EQ(result.out(), worldRun(markingPass(markedInTurn({"APP0001A", "B0000102", "APP0003C",
+                                                             "B0000104", "APP0005E"}),
+                                               "faxes:5 marked:5 failed:0 skipped:0 total:5\n"
+                                               "recv:3 sent:2 viewed:1 pages:15 errs:1\n")));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "RFaxGetFaxList"),
             "RFaxGetFaxList(1, \"ALICE\", 1, 65533, 0) = 0\n");
@@ -188,7 +190,7 @@ void PrintTo(const DirectionCase& c, std::ostream* os) {
 }
 
 std::vector<DirectionCase> directionCases() {
-  const std::string both = markingPass(officeMainProgress(), officeMainSummary());
+  const std::string both = markingPass(worldMainProgress(), worldMainSummary());
   return {
       {"ReceivedOnly",
        {"-R"},
@@ -207,12 +209,12 @@ std::vector<DirectionCase> directionCases() {
   };
 }
 
-class DirectionTest : public OfficeTest, public ::testing::WithParamInterface<DirectionCase> {};
+class DirectionTest : public WorldStoreTest, public ::testing::WithParamInterface<DirectionCase> {};
 
 TEST_P(DirectionTest, OnlyWantedDirectionsAreMarked) {
   ProgramRun result =
       run(joined({{"-s", "faxsrv", "-u", "alice", "-m1"}, GetParam().options, {"*"}}));
-  EXPECT_EQ(result.out(), officeRun(GetParam().pass));
+  EXPECT_EQ(result.out(), worldRun(GetParam().pass));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(store_.marks(GetParam().unmarked), "none");
 }
@@ -224,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(Marking, DirectionTest, ::testing::ValuesIn(directionCa
 // match is marked once. Letters match regardless of case.
 TEST_F(MarkingTest, FaxMatchingTwoPatternsIsMarkedOnce) {
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-ma", "app0001a", "APP*", "B000010?"});
-  EXPECT_EQ(result.out(), officeRun(markingPass(officeMainProgress(), officeMainSummary())));
+  EXPECT_EQ(result.out(), worldRun(markingPass(worldMainProgress(), worldMainSummary())));
   EXPECT_EQ(callsOf(result.trace, "InkStampFax"),
             "InkStampFax(1, 101, 8) = 0\n"
             "InkStampFax(1, 102, 8) = 0\n"
@@ -238,9 +240,9 @@ TEST_F(MarkingTest, PatternsThatMatchNoWholeIdSelectNothing) {
   for (const char* pattern : {"APP", "0001A", "B0000102?", "", "APP0003C", "APP0009Z"}) {
     SCOPED_TRACE(pattern);
     ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", pattern});
-    EXPECT_EQ(result.out(), officeRun(markingPass("",
-                                                  "faxes:0 marked:0 failed:0 skipped:4 total:4\n"
-                                                  "recv:0 sent:0 viewed:0 pages:0 errs:0\n")));
+    EXPECT_EQ(result.out(), worldRun(markingPass("",
+                                                 "faxes:0 marked:0 failed:0 skipped:4 total:4\n"
+                                                 "recv:0 sent:0 viewed:0 pages:0 errs:0\n")));
     EXPECT_EQ(callsOf(result.trace, "RFaxLoadFax3"), "");
   }
 }
@@ -251,7 +253,7 @@ TEST_F(MarkingTest, EmptyListGivesTheZeroSummary) {
                               markingPass("",
                                           "faxes:0 marked:0 failed:0 skipped:0 total:0\n"
                                           "recv:0 sent:- viewed:0 pages:0 errs:0\n") +
-                              officeSessionTail());
+                              worldSessionTail());
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(result.trace.substr(result.trace.find("RFaxGetFaxList")),
             "RFaxGetFaxList(1, \"CAROL\", 1, 65535, 0) = 0\n"
@@ -274,7 +276,7 @@ TEST_F(MarkingTest, SummaryTalliesPagesAndErrorsPerFax) {
             markingPass(markedInTurn({"C1", "C2", "C3"}),
                         "faxes:3 marked:3 failed:0 skipped:0 total:3\n"
                         "recv:2 sent:1 viewed:1 pages:32770 errs:2\n") +
-                officeSessionTail());
+                worldSessionTail());
   EXPECT_EQ(result.status(), 0);
 }
 

@@ -6,23 +6,25 @@
 #include <string>
 #include <vector>
 
-#include "e2e/office_store.h"
+#include "support/world_store_test.h"
 
 namespace e2e {
 namespace {
 
-class MarkingFaultTest : public OfficeTest {};
+using namespace support;
+
+class MarkingFaultTest : public WorldStoreTest {};
 
 // The fax named in the message shows its handle as 8 upper-case hex digits;
 // it is not marked, has no closing line, and counts as failed.
 TEST_F(MarkingFaultTest, FaxThatCantBeLoadedIsReportedAndSkipped) {
   addFault({"load_fax", "42", "--target", "APP0005E"});
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", "*"});
-  EXPECT_EQ(result.out(), officeRun(markingPass(markedInTurn({"APP0001A", "B0000102", "B0000104"}) +
-                                                    "4/4 APP0005E\n"
-                                                    "Can't retrieve fax: APP0005E (ABCDEF01)\n",
-                                                "faxes:4 marked:3 failed:1 skipped:0 total:4\n"
-                                                "recv:2 sent:2 viewed:1 pages:11 errs:1\n")));
+  EXPECT_EQ(result.out(), worldRun(markingPass(markedInTurn({"APP0001A", "B0000102", "B0000104"}) +
+                                                   "4/4 APP0005E\n"
+                                                   "Can't retrieve fax: APP0005E (ABCDEF01)\n",
+                                               "faxes:4 marked:3 failed:1 skipped:0 total:4\n"
+                                               "recv:2 sent:2 viewed:1 pages:11 errs:1\n")));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "InkStampFax"),
             "InkStampFax(1, 101, 3) = 0\n"
@@ -37,17 +39,17 @@ TEST_F(MarkingFaultTest, FaxThatCantBeLoadedIsReportedAndSkipped) {
 TEST_F(MarkingFaultTest, FailedMarkLeavesTheOtherMarksSent) {
   addFault({"mark", "43", "--target", "APP0001A", "--mark-code", "3"});
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", "-mv", "-m1", "*"});
-  EXPECT_EQ(result.out(), officeRun(markingPass("1/1 APP0001A\n"
-                                                "Can't mark fax: APP0001A (00000065)\n"
-                                                "  -> marked\n"
-                                                "1/2 B0000102\n"
-                                                "  -> marked\n"
-                                                "2/3 B0000104\n"
-                                                "  -> marked\n"
-                                                "3/4 APP0005E\n"
-                                                "  -> marked\n",
-                                                "faxes:4 marked:3 failed:1 skipped:0 total:4\n"
-                                                "recv:2 sent:2 viewed:1 pages:11 errs:1\n")));
+  EXPECT_EQ(result.out(), worldRun(markingPass("1/1 APP0001A\n"
+                                               "Can't mark fax: APP0001A (00000065)\n"
+                                               "  -> marked\n"
+                                               "1/2 B0000102\n"
+                                               "  -> marked\n"
+                                               "2/3 B0000104\n"
+                                               "  -> marked\n"
+                                               "3/4 APP0005E\n"
+                                               "  -> marked\n",
+                                               "faxes:4 marked:3 failed:1 skipped:0 total:4\n"
+                                               "recv:2 sent:2 viewed:1 pages:11 errs:1\n")));
   EXPECT_EQ(result.status(), 0);
   std::string trace = result.trace;
   EXPECT_EQ(callsOf(trace.substr(0, trace.find("RFaxLoadFax3(1, 102")), "InkStampFax"),
@@ -61,14 +63,14 @@ TEST_F(MarkingFaultTest, FailedMarkLeavesTheOtherMarksSent) {
 TEST_F(MarkingFaultTest, EveryFaxFailingStillEndsWithStatus0) {
   addFault({"mark", "43"});
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-S", "-mp", "*"});
-  EXPECT_EQ(result.out(), officeRun(markingPass("1/1 B0000102\n"
-                                                "Can't mark fax: B0000102 (00000066)\n"
-                                                "  -> marked\n"
-                                                "1/2 APP0005E\n"
-                                                "Can't mark fax: APP0005E (ABCDEF01)\n"
-                                                "  -> marked\n",
-                                                "faxes:2 marked:0 failed:2 skipped:2 total:4\n"
-                                                "recv:- sent:2 viewed:0 pages:7 errs:0\n")));
+  EXPECT_EQ(result.out(), worldRun(markingPass("1/1 B0000102\n"
+                                               "Can't mark fax: B0000102 (00000066)\n"
+                                               "  -> marked\n"
+                                               "1/2 APP0005E\n"
+                                               "Can't mark fax: APP0005E (ABCDEF01)\n"
+                                               "  -> marked\n",
+                                               "faxes:2 marked:0 failed:2 skipped:2 total:4\n"
+                                               "recv:- sent:2 viewed:0 pages:7 errs:0\n")));
   EXPECT_EQ(result.status(), 0);
 }
 
@@ -99,7 +101,7 @@ TEST_F(MarkingFaultTest, FailingElementRequestEndsTheWalk) {
     ASSERT_TRUE(store_.faxsim({"clear-faults"}));
     addFault({"element", "44", "--target", c.target});
     ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", "*"});
-    EXPECT_EQ(result.out(), officeRun(c.pass));
+    EXPECT_EQ(result.out(), worldRun(c.pass));
     EXPECT_EQ(result.status(), 0);
     EXPECT_EQ(callsOf(result.trace, "RFaxListGetFirstElementPtr") +
                   callsOf(result.trace, "RFaxListGetNextElementPtr") +
@@ -112,10 +114,10 @@ TEST_F(MarkingFaultTest, FailingElementRequestEndsTheWalk) {
 TEST_F(MarkingFaultTest, RefusedFaxListEndsThePassWithStatus0) {
   addFault({"fax_list", "45"});
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-t", "-mp", "*"});
-  EXPECT_EQ(result.out(), officeRun("Retrieving fax list...\n"
-                                    "Can't retrieve fax list for user: ALICE\n"));
+  EXPECT_EQ(result.out(), worldRun("Retrieving fax list...\n"
+                                   "Can't retrieve fax list for user: ALICE\n"));
   EXPECT_EQ(result.status(), 0);
-  EXPECT_EQ(result.trace, officeTraceHead() +
+  EXPECT_EQ(result.trace, worldTraceHead() +
                               "RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 45\n"
                               "RFaxCloseServerHandle(1) = 0\n");
 }
@@ -124,11 +126,11 @@ TEST_F(MarkingFaultTest, RefusedFaxListEndsThePassWithStatus0) {
 TEST_F(MarkingFaultTest, FailedSortLeavesTheListInItsOrder) {
   addFault({"sort", "46"});
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-tr", "-mp", "*"});
-  EXPECT_EQ(result.out(), officeRun("Retrieving fax list...\n"
-                                    "Sorting fax list by date...\n"
-                                    "Can't sort the fax list for user: ALICE\n"
-                                    "\n" +
-                                    officeMainProgress() + "\n" + officeMainSummary()));
+  EXPECT_EQ(result.out(), worldRun("Retrieving fax list...\n"
+                                   "Sorting fax list by date...\n"
+                                   "Can't sort the fax list for user: ALICE\n"
+                                   "\n" +
+                                   worldMainProgress() + "\n" + worldMainSummary()));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "RFaxListSort") + callsOf(result.trace, "RFaxCloseListHandle"),
             "RFaxListSort(1) = 46\n"

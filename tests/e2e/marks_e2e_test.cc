@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "e2e/office_store.h"
+#include "support/world_store_test.h"
 
 namespace e2e {
 namespace {
+
+using namespace support;
 
 struct MarkCase {
   const char* name;
@@ -54,7 +56,7 @@ std::vector<MarkCase> markCases() {
   };
 }
 
-class MarkCodeTest : public OfficeTest, public ::testing::WithParamInterface<MarkCase> {};
+class MarkCodeTest : public WorldStoreTest, public ::testing::WithParamInterface<MarkCase> {};
 
 TEST_P(MarkCodeTest, SendsCodesInOrderAndTheStoreKeepsThem) {
   const MarkCase& c = GetParam();
@@ -70,7 +72,7 @@ TEST_P(MarkCodeTest, SendsCodesInOrderAndTheStoreKeepsThem) {
                             "faxes:1 marked:1 failed:0 skipped:0 total:1\n"
                             "recv:1 sent:0 viewed:" +
                                 std::string(viewedBefore ? "1" : "0") + " pages:1 errs:0\n") +
-                officeSessionTail());
+                worldSessionTail());
   EXPECT_EQ(result.status(), 0);
   std::string calls;
   for (int code : c.codes)
@@ -81,7 +83,7 @@ TEST_P(MarkCodeTest, SendsCodesInOrderAndTheStoreKeepsThem) {
 
 INSTANTIATE_TEST_SUITE_P(Marks, MarkCodeTest, ::testing::ValuesIn(markCases()), caseName<MarkCase>);
 
-class MarkStoreTest : public OfficeTest {};
+class MarkStoreTest : public WorldStoreTest {};
 
 // Marks are in the store when the run ends, and a second run builds on them.
 TEST_F(MarkStoreTest, MarksPersistAcrossRuns) {

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "e2e/e2e_support.h"
+#include "support/e2e_support.h"
 
 namespace e2e {
 namespace {
+
+using namespace support;
 
 ProcessResult shell(const std::string& script, ProcessOptions options = {}) {
   return runProcess({"/bin/sh", "-c", script}, options);

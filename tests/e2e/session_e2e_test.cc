@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "e2e/office_store.h"
+#include "support/world_store_test.h"
 
 namespace e2e {
 namespace {
 
-class SessionTest : public OfficeTest {
+using namespace support;
+
+class SessionTest : public WorldStoreTest {
  protected:
   // What a run prints after the version line when no try connects to `host`,
   // each try failing with `failure` ("error N: text").
@@ -141,12 +143,12 @@ TEST_F(SessionTest, ThirdTryConnectsAndTheRunGoesOn) {
                               "Connect(3) to RightFax server: faxsrv\n"
                               "Connected to RightFax server:  faxsrv\n"
                               "\n"
-                              "RightFax server: faxsrv, Test fax server\n"
+                              "RightFax server: faxsrv, Main office\n"
                               "\n"
                               "Retrieving user info...\n"
-                              "User: OFFICE\\ALICE \"Alice Archer\"\n"
+                              "User: ACME\\ALICE \"Alice Smith\"\n"
                               "\n" +
-                              officeB0000102Pass() + officeSessionTail());
+                              worldB0000102Pass() + worldSessionTail());
   EXPECT_EQ(result.status(), 0);
   std::string trace = result.trace;
   EXPECT_EQ(trace.substr(0, trace.find("RFaxVersionCheck")),
@@ -217,7 +219,7 @@ TEST_F(SessionTest, ServerInformationFailingTwiceEndsWithStatus2) {
 TEST_F(SessionTest, ServerInformationFailingOnceIsAbsorbedByConnecting) {
   addFault({"server_info", "47", "--count", "1"});
   ProgramRun result = run({"-s", "faxsrv", "-u", "alice", "-mp", "B0000102"});
-  EXPECT_EQ(result.out(), officeRun(officeB0000102Pass()));
+  EXPECT_EQ(result.out(), worldRun(worldB0000102Pass()));
   EXPECT_EQ(result.status(), 0);
   EXPECT_EQ(callsOf(result.trace, "RFaxGetServerInfo2"),
             "RFaxGetServerInfo2(1) = 47\n"
@@ -241,13 +243,13 @@ TEST_F(SessionTest, UserNotFoundEndsWithStatus3) {
     ProgramRun result = run({"-s", "faxsrv", "-u", c.user, "-mp", "*"});
     EXPECT_EQ(result.out(), outputHead() + connectedAtFirstTry("faxsrv") +
                                 "\n"
-                                "RightFax server: faxsrv, Test fax server\n"
+                                "RightFax server: faxsrv, Main office\n"
                                 "\n"
                                 "Retrieving user info...\n"
                                 "Invalid user: \"" +
                                 c.user +
                                 "\"\n"
-                                "Disconnect from RightFax server: faxsrv, Test fax server\n"
+                                "Disconnect from RightFax server: faxsrv, Main office\n"
                                 "Disconnected\n");
     EXPECT_EQ(result.status(), 3);
     std::string trace = result.trace;

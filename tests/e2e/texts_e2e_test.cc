@@ -5,12 +5,14 @@
 
 #include <string>
 
-#include "e2e/office_store.h"
+#include "support/world_store_test.h"
 
 namespace e2e {
 namespace {
 
-class TextsTest : public OfficeTest {};
+using namespace support;
+
+class TextsTest : public WorldStoreTest {};
 
 TEST_F(TextsTest, ConversionCharactersArePrintedAsTheyAre) {
   ASSERT_TRUE(store_.faxsim({"add-server", "pct%s", "--description", "100% %s %n ready"}));

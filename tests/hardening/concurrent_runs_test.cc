@@ -10,10 +10,12 @@
 #include <thread>
 #include <vector>
 
-#include "hardening/hardening_support.h"
+#include "support/reported_marks.h"
 
 namespace hardening {
 namespace {
+
+using namespace support;
 
 const int kFaxes = 4000;
 
@@ -25,7 +27,7 @@ struct ConcurrentRun {
 };
 
 TEST(ConcurrentRunsTest, FourRunsOnOneStoreLoseNothingAndNeverFailOnABusyStore) {
-  e2e::SimStore store;
+  support::SimStore store;
   std::vector<FaxSpec> faxes;
   for (int i = 0; i < kFaxes; ++i) {
     char faxId[16];
@@ -42,7 +44,7 @@ TEST(ConcurrentRunsTest, FourRunsOnOneStoreLoseNothingAndNeverFailOnABusyStore) 
       {"-ma", "approved", {"FAX2*", "FAX3*"}, kFaxes / 2},
       {"-m1", "user1", {"*0", "*5"}, kFaxes / 5},
   };
-  std::vector<e2e::ProcessResult> results(std::size(runs));
+  std::vector<support::ProcessResult> results(std::size(runs));
   using Clock = std::chrono::steady_clock;
   std::vector<Clock::time_point> starts(std::size(runs)), ends(std::size(runs));
   std::vector<std::thread> threads;
@@ -52,10 +54,10 @@ TEST(ConcurrentRunsTest, FourRunsOnOneStoreLoseNothingAndNeverFailOnABusyStore) 
       arguments.insert(arguments.end(), runs[i].patterns.begin(), runs[i].patterns.end());
       // Each run traces to a file of its own, or not at all: the store's
       // environment names one shared file.
-      std::vector<e2e::EnvSetting> env = store.programEnvironment();
+      std::vector<support::EnvSetting> env = store.programEnvironment();
       env.push_back({"FAXSIM_TRACE", std::nullopt});
       starts[i] = Clock::now();
-      results[i] = e2e::runProgram(arguments, env, std::chrono::seconds(120));
+      results[i] = support::runProgram(arguments, env, std::chrono::seconds(120));
       ends[i] = Clock::now();
     });
   }
@@ -66,7 +68,7 @@ TEST(ConcurrentRunsTest, FourRunsOnOneStoreLoseNothingAndNeverFailOnABusyStore) 
             *std::min_element(ends.begin(), ends.end()));
 
   for (size_t i = 0; i < std::size(runs); ++i) {
-    const e2e::ProcessResult& result = results[i];
+    const support::ProcessResult& result = results[i];
     SCOPED_TRACE(runs[i].option);
     ASSERT_TRUE(result.exited()) << result.describe();
     EXPECT_EQ(result.exitStatus, 0);

@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "hardening/hardening_support.h"
+#include "support/reported_marks.h"
 
 namespace hardening {
 namespace {
+
+using namespace support;
 
 std::string faxIdFor(int byte) {
   return std::string("ID") + static_cast<char>(byte) + "Z";
@@ -34,7 +36,7 @@ class FaxIdBytesTest : public ::testing::Test {
     std::vector<std::string> arguments = {"-s", "faxsrv", "-u", "alice", mark};
     for (int64_t byte : bytes)
       arguments.push_back(faxIdFor(static_cast<int>(byte)));
-    e2e::ProgramRun run = e2e::runAgainst(store_, arguments);
+    support::ProgramRun run = support::runAgainst(store_, arguments);
     ASSERT_TRUE(run.process.exited()) << run.process.describe();
     EXPECT_EQ(run.status(), 0);
     Summary summary = summaryOf(run.out());
@@ -55,7 +57,7 @@ class FaxIdBytesTest : public ::testing::Test {
     }
   }
 
-  e2e::SimStore store_;
+  support::SimStore store_;
 };
 
 // A '*' or '?' in a pattern is a wildcard, so those two bytes are left out
@@ -85,7 +87,8 @@ TEST_F(FaxIdBytesTest, WildcardsInPatternsMatchEveryByteInIds) {
   for (int byte = 1; byte <= 255; ++byte)
     all.insert(byte);
   for (const char* pattern : {"ID?Z", "ID*Z", "*?Z", "i*"}) {
-    e2e::ProgramRun run = e2e::runAgainst(store_, {"-s", "faxsrv", "-u", "alice", "-mv", pattern});
+    support::ProgramRun run =
+        support::runAgainst(store_, {"-s", "faxsrv", "-u", "alice", "-mv", pattern});
     ASSERT_TRUE(run.process.exited()) << run.process.describe();
     EXPECT_EQ(run.status(), 0);
     EXPECT_EQ(summaryOf(run.out()).faxes, 255) << pattern;

@@ -8,15 +8,17 @@
 #include <set>
 #include <string>
 
-#include "hardening/hardening_support.h"
+#include "support/reported_marks.h"
 
 namespace hardening {
 namespace {
 
+using namespace support;
+
 const int kFaxes = 1000000;
 
 TEST(LargeListTest, MillionFaxesWalkedWithFewSelected) {
-  e2e::SimStore store;
+  support::SimStore store;
   ASSERT_TRUE(makeStore(store, {}));
   ASSERT_TRUE(store.faxsim({"generate", "faxsrv", "ALICE", std::to_string(kFaxes), "--seed", "11"}))
       << store.lastFaxsim().describe() << store.lastFaxsim().err;
@@ -34,9 +36,9 @@ TEST(LargeListTest, MillionFaxesWalkedWithFewSelected) {
       store.queryInt("SELECT count(*) FROM faxes WHERE printed = 0 AND " + selection);
 
   // Tracing a million calls would measure the trace; this run goes without.
-  e2e::ProgramRun run =
-      e2e::runAgainst(store, {"-s", "faxsrv", "-u", "alice", "-a", "-tr", "-mp", "B0000000?"},
-                      {{"FAXSIM_TRACE", std::nullopt}}, std::chrono::seconds(180));
+  support::ProgramRun run =
+      support::runAgainst(store, {"-s", "faxsrv", "-u", "alice", "-a", "-tr", "-mp", "B0000000?"},
+                          {{"FAXSIM_TRACE", std::nullopt}}, std::chrono::seconds(180));
   ASSERT_TRUE(run.process.exited()) << run.process.describe();
   EXPECT_EQ(run.status(), 0);
   Summary summary = summaryOf(run.out());

@@ -7,9 +7,11 @@
 
 #include <filesystem>
 
-#include "e2e/program_under_test.h"
-#include "wine.h"
-#include "wine_test_support.h"
+#include "support/program_under_test.h"
+#include "support/wine.h"
+#include "support/wine_runs.h"
+
+using namespace support;
 
 namespace fs = std::filesystem;
 
@@ -25,7 +27,7 @@ ProcessResult launch(const std::string& folder, const std::string& commandLine,
   ProcessOptions options = wine.options();
   options.env.insert(options.env.end(), env.begin(), env.end());
   ProcessResult result = runProcess(wine.command("launch.exe", {Wine::windowsPath(file)}), options);
-  result.out = e2e::normalizeLineEnds(result.out);
+  result.out = normalizeLineEnds(result.out);
   return result;
 }
 
@@ -111,7 +113,7 @@ TEST(WindowsCommandLine, InkstampReceivesQuotedValuesIntact) {
   std::string folder = freshTestFolder();
   std::string store = folder + "/store.db";
   const std::string host = R"(fax "lab" \\srv\ 2)";
-  makeDemoStore(store, {{"add-server", host, "--description", "quoted host"}});
+  makeWorldStore(store, {{"add-server", host, "--description", "quoted host"}});
   std::string program = Wine::windowsPath(Wine::get().stagePath("inkstamp.exe"));
   // The host on the command line: quotes and the backslashes before them
   // escaped, the other backslashes as they are.
@@ -145,24 +147,24 @@ TEST(WindowsCommandLine, WildcardsAreNotExpanded) {
 
   ProcessResult plain = runProcess(wine.command("argv_echo.exe", patterns), options);
   ASSERT_EQ(plain.exitStatus, 0) << describe(plain);
-  EXPECT_EQ(afterProgramName(e2e::normalizeLineEnds(plain.out)), echoed(patterns));
+  EXPECT_EQ(afterProgramName(normalizeLineEnds(plain.out)), echoed(patterns));
 
   ProcessResult expanding = runProcess(wine.command("argv_echo_expanding.exe", patterns), options);
   ASSERT_EQ(expanding.exitStatus, 0) << describe(expanding);
-  EXPECT_NE(e2e::normalizeLineEnds(expanding.out).find("[APP1.txt]"), std::string::npos)
+  EXPECT_NE(normalizeLineEnds(expanding.out).find("[APP1.txt]"), std::string::npos)
       << "the runtime did not expand wildcards even when asked to, so this test shows nothing:\n"
       << expanding.out;
 
   // inkstamp itself, against the native program given the same literal
   // arguments: every fax matches "*", none of the files' names matter.
   std::string store = folder + "/store.db";
-  makeDemoStore(store);
+  makeWorldStore(store);
   std::string nativeStore = folder + "/native.db";
   copyFile(store, nativeStore);
   const std::vector<std::string> arguments = {"-s", "faxsrv", "-u", "bob", "-mv", "*", "B?"};
   ProcessResult windows = runWindows(arguments, store, "", files);
   ProcessResult native = runNative(arguments, nativeStore);
   EXPECT_EQ(windows.exitStatus, 0) << describe(windows);
-  EXPECT_EQ(e2e::normalizeLineEnds(windows.out), native.out);
+  EXPECT_EQ(normalizeLineEnds(windows.out), native.out);
   EXPECT_EQ(listFaxes(store, "faxsrv", "bob"), listFaxes(nativeStore, "faxsrv", "bob"));
 }

@@ -12,8 +12,10 @@
 #include <set>
 #include <sstream>
 
-#include "wine.h"
-#include "wine_test_support.h"
+#include "support/wine.h"
+#include "support/wine_runs.h"
+
+using namespace support;
 
 namespace {
 

@@ -8,16 +8,18 @@
 #include <chrono>
 #include <filesystem>
 
-#include "e2e/program_under_test.h"
-#include "e2e/sim_store.h"
-#include "wine.h"
-#include "wine_test_support.h"
+#include "support/program_under_test.h"
+#include "support/sim_store.h"
+#include "support/wine.h"
+#include "support/wine_runs.h"
+
+using namespace support;
 
 namespace {
 
 struct Scenario {
   const char* name;
-  std::vector<std::vector<std::string>> setup;  // faxsim commands after "demo"
+  std::vector<std::vector<std::string>> setup;  // faxsim commands after the world's
   std::vector<std::string> arguments;
   int exitStatus;
 };
@@ -28,7 +30,7 @@ void compareRuns(const Scenario& scenario) {
   std::filesystem::create_directories(folder);
   std::string windowsStore = folder + "/windows.db";
   std::string nativeStore = folder + "/native.db";
-  makeDemoStore(windowsStore, scenario.setup);
+  makeWorldStore(windowsStore, scenario.setup);
   copyFile(windowsStore, nativeStore);
 
   ProcessResult native = runNative(scenario.arguments, nativeStore, folder + "/native.trace");
@@ -36,12 +38,12 @@ void compareRuns(const Scenario& scenario) {
 
   EXPECT_EQ(native.exitStatus, scenario.exitStatus) << describe(native);
   EXPECT_EQ(windows.exitStatus, scenario.exitStatus) << describe(windows);
-  EXPECT_EQ(e2e::normalizeLineEnds(windows.out), native.out);
+  EXPECT_EQ(normalizeLineEnds(windows.out), native.out);
   EXPECT_EQ(windows.err, "") << "inkstamp writes nothing to standard error";
   // On POSIX the simulator's pause is traced; on Windows the program calls
   // the kernel's Sleep, which the simulator never sees.
-  EXPECT_EQ(e2e::withoutPauses(readFile(folder + "/windows.trace")),
-            e2e::withoutPauses(readFile(folder + "/native.trace")));
+  EXPECT_EQ(withoutPauses(readFile(folder + "/windows.trace")),
+            withoutPauses(readFile(folder + "/native.trace")));
   for (const char* user : {"alice", "bob"})
     EXPECT_EQ(listFaxes(windowsStore, "faxsrv", user), listFaxes(nativeStore, "faxsrv", user))
         << "marks of " << user;
@@ -66,8 +68,11 @@ TEST(WindowsScenarios, UsageErrorsEndWith255) {
 TEST(WindowsScenarios, RunsThatStopEarlyEndWith1To3) {
   REQUIRE_WINE();
   const Scenario scenarios[] = {
-      // oldfax's release (5.10) is refused; the entry point disconnects.
-      {"release-refused", {}, {"-s", "oldfax", "-u", "dave", "-mp", "*"}, 1},
+      // A release of 5.10 is refused; the entry point disconnects.
+      {"release-refused",
+       {{"add-server", "oldfax", "--release", "0x510"}, {"add-user", "oldfax", "DAVE"}},
+       {"-s", "oldfax", "-u", "dave", "-mp", "*"},
+       1},
       {"server-info-fails",
        {{"add-fault", "faxsrv", "server_info", "12"}},
        {"-s", "faxsrv", "-u", "alice", "-mp", "*"},
@@ -117,7 +122,7 @@ TEST(WindowsScenarios, NegativeApiVersion) {
   const Scenario scenarios[] = {
       {"api-version-minus-1",
        {{"set-setting", "api_version", "-1"}},
-       {"-s", "faxsrv", "-u", "alice", "-mp", "APP0438B2C87FE62B9"},
+       {"-s", "faxsrv", "-u", "alice", "-mp", "APP0001A"},
        0},
       {"api-version-most-negative", {{"set-setting", "api_version", "-2147483648"}}, {"-?"}, 255},
       {"api-version-zero", {{"set-setting", "api_version", "0"}}, {"-?"}, 255},
@@ -133,14 +138,14 @@ TEST(WindowsScenarios, PausesTenSecondsAfterAFailedConnection) {
   std::string folder = freshTestFolder();
   std::string store = folder + "/store.db";
   std::string nativeStore = folder + "/native.db";
-  makeDemoStore(store, {{"add-fault", "faxsrv", "connect", "2", "--count", "1"}});
+  makeWorldStore(store, {{"add-fault", "faxsrv", "connect", "2", "--count", "1"}});
   copyFile(store, nativeStore);
   const std::vector<std::string> arguments = {"-s", "faxsrv", "-u", "alice", "-mv", "B*"};
 
   ProcessResult windows = runWindows(arguments, store);
   ProcessResult native = runNative(arguments, nativeStore);
   EXPECT_EQ(windows.exitStatus, 0) << describe(windows);
-  EXPECT_EQ(e2e::normalizeLineEnds(windows.out), native.out);
+  EXPECT_EQ(normalizeLineEnds(windows.out), native.out);
   EXPECT_NE(native.out.find("Connect(2) to RightFax server: faxsrv\n"), std::string::npos)
       << native.out;
   // Wine's start-up takes a second or two of its own on top of the pause.
@@ -156,8 +161,8 @@ TEST(WindowsScenarios, StoreInAFolderWithAnAccentedName) {
   std::string folder = freshTestFolder() + "/Jos\xC3\xA9";
   std::filesystem::create_directories(folder);
   std::string store = folder + "/store.db";
-  makeDemoStore(store, {});
-  ProcessResult windows = runWindows({"-s", "faxsrv", "-u", "alice", "-mv", "B000409E2"}, store);
+  makeWorldStore(store, {});
+  ProcessResult windows = runWindows({"-s", "faxsrv", "-u", "alice", "-mv", "B0000102"}, store);
   EXPECT_EQ(windows.exitStatus, 0) << describe(windows);
   EXPECT_NE(windows.out.find("faxes:1 marked:1 failed:0"), std::string::npos) << windows.out;
 }

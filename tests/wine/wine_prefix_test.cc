@@ -3,7 +3,9 @@
 // use). The other tests read the recorded answer.
 #include <gtest/gtest.h>
 
-#include "wine.h"
+#include "support/wine.h"
+
+using namespace support;
 
 TEST(WinePrefix, Prepare) {
   std::string reason;

@@ -1,0 +1,91 @@
+// The Wine tests' shared helpers.
+#include "support/wine_runs.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+
+#include "faxclient/client_values.h"
+#include "support/world.h"
+
+namespace fs = std::filesystem;
+
+namespace support {
+namespace {
+
+// The value of FAXSIM_TRACE for a run that traces to `file`; none when
+// `file` is empty, so that the simulator traces nothing.
+std::optional<std::string> traceSetting(const std::string& file) {
+  if (file.empty())
+    return std::nullopt;
+  return file;
+}
+
+}  // namespace
+
+std::string freshTestFolder() {
+  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+  fs::path folder =
+      fs::path(Wine::get().work) / (std::string(test->test_suite_name()) + "." + test->name());
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  return folder.string();
+}
+
+ProcessOptions nativeOptions() {
+  ProcessOptions options;
+  options.timeout = Wine::kRunTimeout;
+  return options;
+}
+
+void faxsim(const std::string& store, const std::vector<std::string>& arguments) {
+  std::vector<std::string> command = {Wine::get().nativeFaxsim, "--store", store};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  ProcessResult result = runProcess(command, nativeOptions());
+  ASSERT_EQ(result.exitStatus, 0) << "faxsim failed: " << describe(result);
+}
+
+std::string listFaxes(const std::string& store, const std::string& host, const std::string& user) {
+  ProcessResult result = runProcess(
+      {Wine::get().nativeFaxsim, "--store", store, "list-faxes", host, user}, nativeOptions());
+  EXPECT_EQ(result.exitStatus, 0) << describe(result);
+  return result.out;
+}
+
+void makeWorldStore(const std::string& store,
+                    const std::vector<std::vector<std::string>>& commands) {
+  for (const std::vector<std::string>& command : worldRecipe(faxclient::kBuiltInApiVersion))
+    faxsim(store, command);
+  for (const std::vector<std::string>& command : commands)
+    faxsim(store, command);
+}
+
+ProcessResult runNative(const std::vector<std::string>& arguments, const std::string& store,
+                        const std::string& trace) {
+  std::vector<std::string> command = {Wine::get().nativeInkstamp};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  ProcessOptions options = nativeOptions();
+  options.env = {
+      {"FAXSIM_STORE", store}, {"FAXSIM_SLEEP_SCALE", "0"}, {"FAXSIM_TRACE", traceSetting(trace)}};
+  return runProcess(command, options);
+}
+
+ProcessResult runWindows(const std::vector<std::string>& arguments, const std::string& store,
+                         const std::string& trace, const std::string& workingDirectory) {
+  const Wine& wine = Wine::get();
+  ProcessOptions options = wine.options();
+  options.env.insert(options.env.end(),
+                     {{"FAXSIM_STORE", Wine::windowsPath(store)},
+                      {"FAXSIM_TRACE", traceSetting(trace.empty() ? "" : Wine::windowsPath(trace))},
+                      {"FAXSIM_SLEEP_SCALE", std::nullopt}});
+  options.workingDirectory = workingDirectory;
+  return runProcess(wine.command("inkstamp.exe", arguments), options);
+}
+
+std::string describe(const ProcessResult& result) {
+  // The runner's account ends with standard error, when there is any.
+  return result.describe() + "\n--- stdout ---\n" + result.out;
+}
+
+}  // namespace support
