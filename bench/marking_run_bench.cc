@@ -50,13 +50,25 @@ TempStore* benchStore() {
   return store->ok() ? store.get() : nullptr;
 }
 
-void BM_MarkingRunFloor(benchmark::State& state) {
-  if (benchStore() == nullptr) {
-    state.SkipWithError("no store");
-    return;
-  }
+// Whether the store could be made; if not, the benchmark is skipped.
+bool haveStore(benchmark::State& state) {
+  if (benchStore() != nullptr)
+    return true;
+  state.SkipWithError("no store");
+  return false;
+}
+
+// The floor's calls for what the program's runs ask: `-mp -mv` on every fax.
+FloorRequest printedRequest() {
   FloorRequest request;
   request.markCodes = {3, 0};
+  return request;
+}
+
+void BM_MarkingRunFloor(benchmark::State& state) {
+  if (!haveStore(state))
+    return;
+  FloorRequest request = printedRequest();
   FloorCounts counts;
   for (auto _ : state) {
     if (!runMarkingFloor(request, &counts) || counts.marked != kFaxes) {
@@ -72,13 +84,10 @@ BENCHMARK(BM_MarkingRunFloor)->Iterations(1)->Unit(benchmark::kSecond)->UseRealT
 // and closing lines, flushed once per fax. What inkstamp costs beyond this is
 // the rest of its logic.
 void BM_MarkingRunFloorWithOutput(benchmark::State& state) {
-  if (benchStore() == nullptr) {
-    state.SkipWithError("no store");
+  if (!haveStore(state))
     return;
-  }
   FILE* null = fopen("/dev/null", "w");
-  FloorRequest request;
-  request.markCodes = {3, 0};
+  FloorRequest request = printedRequest();
   request.progress = null;
   FloorCounts counts;
   for (auto _ : state) {
@@ -110,10 +119,8 @@ int runProgramQuietly() {
 }
 
 void BM_MarkingRunInkStamp(benchmark::State& state) {
-  if (benchStore() == nullptr) {
-    state.SkipWithError("no store");
+  if (!haveStore(state))
     return;
-  }
   for (auto _ : state) {
     if (runProgramQuietly() != 0) {
       state.SkipWithError("inkstamp failed");
@@ -133,12 +140,9 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 // conditions, so the median ratio of several pairs is steadier than the
 // ratio of separate figures.
 void BM_MarkingRunRatio(benchmark::State& state) {
-  if (benchStore() == nullptr) {
-    state.SkipWithError("no store");
+  if (!haveStore(state))
     return;
-  }
-  FloorRequest request;
-  request.markCodes = {3, 0};
+  FloorRequest request = printedRequest();
   FloorCounts counts;
   static int pairs = 0;
   for (auto _ : state) {

@@ -15,3 +15,17 @@ function(inkstamp_add_test name)
     PROPERTIES LABELS ${arg_LABELS}
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# inkstamp_platform_sources(TARGET NAME...) adds NAME_win32.cc to TARGET on
+# Windows and NAME_posix.cc elsewhere: each platform difference lives in a
+# small file of its own.
+function(inkstamp_platform_sources target)
+  if(WIN32)
+    set(suffix _win32.cc)
+  else()
+    set(suffix _posix.cc)
+  endif()
+  foreach(name IN LISTS ARGN)
+    target_sources(${target} PRIVATE ${name}${suffix})
+  endforeach()
+endfunction()

@@ -120,7 +120,7 @@ RFaxServerHandle RFAXAPI RFaxCreateServerHandle(const char* host, int32_t flags,
   }
   if (handle == 0 && errorCode != nullptr)
     *errorCode = code;
-  CallTrace(s.traceSink(), "RFaxCreateServerHandle").text(host).number(flags).result(handle);
+  CallTrace(s.traceSink(), "RFaxCreateServerHandle").args(host, flags).result(handle);
   return handle;
 }
 
@@ -129,11 +129,7 @@ RFaxError RFAXAPI RFaxVersionCheck(RFaxServerHandle server, int32_t release, int
   if (serverIsOpen(server)) {
     result = reserved != 0 ? kInvalidArgument : state().releaseCheckResult;
   }
-  CallTrace(state().traceSink(), "RFaxVersionCheck")
-      .number(server)
-      .number(release)
-      .number(reserved)
-      .result(result);
+  CallTrace(state().traceSink(), "RFaxVersionCheck").args(server, release, reserved).result(result);
   return result;
 }
 
@@ -145,7 +141,7 @@ RFaxError RFAXAPI RFaxGetServerInfo2(RFaxServerHandle server, ServerInfo* info) 
   }
   if (result == 0)
     memcpy(info, &s.serverInfo, sizeof *info);
-  CallTrace(s.traceSink(), "RFaxGetServerInfo2").number(server).result(result);
+  CallTrace(s.traceSink(), "RFaxGetServerInfo2").args(server).result(result);
   return result;
 }
 
@@ -164,15 +160,7 @@ RFaxError RFAXAPI RFaxLoadUser3(RFaxServerHandle server, int32_t mode, int32_t r
   if (result == 0)
     memcpy(record, &s.userRecord, sizeof *record);
   CallTrace(s.traceSink(), "RFaxLoadUser3")
-      .number(server)
-      .number(mode)
-      .number(reserved1)
-      .text(userId)
-      .number(reserved2)
-      .number(reserved3)
-      .number(reserved4)
-      .number(reserved5)
-      .number(level)
+      .args(server, mode, reserved1, userId, reserved2, reserved3, reserved4, reserved5, level)
       .result(result);
   return result;
 }
@@ -193,11 +181,7 @@ RFaxError RFAXAPI RFaxGetFaxList(RFaxServerHandle server, const char* userId, in
     *list = fakeclient::kListHandle;
   }
   CallTrace(s.traceSink(), "RFaxGetFaxList")
-      .number(server)
-      .text(userId)
-      .number(mode)
-      .number(folder)
-      .number(reserved)
+      .args(server, userId, mode, folder, reserved)
       .result(result);
   return result;
 }
@@ -213,7 +197,7 @@ RFaxError RFAXAPI RFaxListSort(RFaxListHandle list, RFaxCompareFunction compare)
                        return compare(&left, &right) < 0;
                      });
   }
-  CallTrace(s.traceSink(), "RFaxListSort").number(list).result(result);
+  CallTrace(s.traceSink(), "RFaxListSort").args(list).result(result);
   return result;
 }
 
@@ -221,7 +205,7 @@ RFaxError RFAXAPI RFaxListGetFirstElementPtr(RFaxListHandle list, FaxListElement
   RFaxError result = kInvalidHandle;
   if (listIsOpenAs(list))
     result = element == nullptr ? kInvalidArgument : handOutElement(0, element);
-  CallTrace(state().traceSink(), "RFaxListGetFirstElementPtr").number(list).result(result);
+  CallTrace(state().traceSink(), "RFaxListGetFirstElementPtr").args(list).result(result);
   return result;
 }
 
@@ -230,7 +214,7 @@ RFaxError RFAXAPI RFaxListGetNextElementPtr(RFaxListHandle list, FaxListElement*
   if (listIsOpenAs(list)) {
     result = element == nullptr ? kInvalidArgument : handOutElement(state().nextElement, element);
   }
-  CallTrace(state().traceSink(), "RFaxListGetNextElementPtr").number(list).result(result);
+  CallTrace(state().traceSink(), "RFaxListGetNextElementPtr").args(list).result(result);
   return result;
 }
 
@@ -259,12 +243,7 @@ RFaxError RFAXAPI RFaxLoadFax3(RFaxServerHandle server, RFaxFaxHandle fax, int32
   if (result == 0)
     memset(detail, 0xA5, kFaxDetailSize);
   CallTrace(s.traceSink(), "RFaxLoadFax3")
-      .number(server)
-      .number(fax)
-      .number(reserved1)
-      .number(mode)
-      .number(reserved2)
-      .number(level)
+      .args(server, fax, reserved1, mode, reserved2, level)
       .result(result);
   return result;
 }
@@ -287,11 +266,7 @@ RFaxError RFAXAPI InkStampFax(RFaxServerHandle server, RFaxFaxHandle fax, uint16
       }
     }
   }
-  CallTrace(s.traceSink(), "InkStampFax")
-      .number(server)
-      .number(fax)
-      .number(markCode)
-      .result(result);
+  CallTrace(s.traceSink(), "InkStampFax").args(server, fax, markCode).result(result);
   return result;
 }
 
@@ -301,7 +276,7 @@ RFaxError RFAXAPI RFaxCloseListHandle(RFaxListHandle list) {
     state().listOpen = false;
     result = 0;
   }
-  CallTrace(state().traceSink(), "RFaxCloseListHandle").number(list).result(result);
+  CallTrace(state().traceSink(), "RFaxCloseListHandle").args(list).result(result);
   return result;
 }
 
@@ -311,7 +286,7 @@ RFaxError RFAXAPI RFaxCloseServerHandle(RFaxServerHandle server) {
     state().openServer = 0;
     result = 0;
   }
-  CallTrace(state().traceSink(), "RFaxCloseServerHandle").number(server).result(result);
+  CallTrace(state().traceSink(), "RFaxCloseServerHandle").args(server).result(result);
   return result;
 }
 
@@ -343,14 +318,14 @@ RFaxError RFAXAPI RFaxStringRFaxErr(RFaxError code, char* buffer, int32_t size) 
       buffer[length] = '\0';
     }
   }
-  CallTrace(s.traceSink(), "RFaxStringRFaxErr").number(code).number(size).result(result);
+  CallTrace(s.traceSink(), "RFaxStringRFaxErr").args(code, size).result(result);
   return result;
 }
 
 #ifndef _WIN32
 // The simulator's pause on POSIX. The fake never waits; it only records.
 void Sleep(uint32_t milliseconds) {
-  CallTrace(state().traceSink(), "Sleep").number(milliseconds).end();
+  CallTrace(state().traceSink(), "Sleep").args(milliseconds).end();
 }
 #endif
 

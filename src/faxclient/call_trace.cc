@@ -16,21 +16,20 @@ void CallTrace::separate() {
   first_ = false;
 }
 
-CallTrace& CallTrace::number(int64_t value) {
+void CallTrace::add(int64_t value) {
   if (sink_ == nullptr)
-    return *this;
+    return;
   separate();
   sink_->append(std::to_string(value));
-  return *this;
 }
 
-CallTrace& CallTrace::text(const char* value) {
+void CallTrace::add(const char* value) {
   if (sink_ == nullptr)
-    return *this;
+    return;
   separate();
   if (value == nullptr) {
     sink_->append("NULL");
-    return *this;
+    return;
   }
   static const char kHex[] = "0123456789ABCDEF";
   sink_->push_back('"');
@@ -47,7 +46,6 @@ CallTrace& CallTrace::text(const char* value) {
     }
   }
   sink_->push_back('"');
-  return *this;
 }
 
 void CallTrace::result(int64_t value) {

@@ -20,15 +20,21 @@ class CallTrace {
  public:
   CallTrace(std::string* sink, const char* name);
 
-  // Pass handles as unsigned and codes as signed: each prints as such.
-  CallTrace& number(int64_t value);
-  CallTrace& text(const char* value);
+  // Each argument in turn: a `const char*` as a text, any other as a number
+  // (pass handles as unsigned and codes as signed: each prints as such).
+  template <typename... Values>
+  CallTrace& args(const Values&... values) {
+    (add(values), ...);
+    return *this;
+  }
 
   // Ends the line with " = result", or with no result at all.
   void result(int64_t value);
   void end();
 
  private:
+  void add(int64_t value);
+  void add(const char* value);
   void separate();
 
   std::string* sink_;

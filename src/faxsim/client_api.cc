@@ -123,7 +123,7 @@ RFaxServerHandle RFAXAPI RFaxCreateServerHandle(const char* host, int32_t flags,
   RFaxServerHandle handle = createServer(host, flags, errorCode, &error);
   if (errorCode != nullptr)
     *errorCode = error;
-  Trace("RFaxCreateServerHandle").text(host).number(flags).result(handle);
+  Trace("RFaxCreateServerHandle").args(host, flags).result(handle);
   return handle;
 }
 
@@ -133,7 +133,7 @@ RFaxError RFAXAPI RFaxVersionCheck(RFaxServerHandle server, int32_t release, int
   RFaxError error = !session        ? kInvalidHandle
                     : reserved != 0 ? kInvalidArgument
                                     : session->versionCheck(release);
-  Trace("RFaxVersionCheck").number(server).number(release).number(reserved).result(error);
+  Trace("RFaxVersionCheck").args(server, release, reserved).result(error);
   return error;
 }
 
@@ -143,7 +143,7 @@ RFaxError RFAXAPI RFaxGetServerInfo2(RFaxServerHandle server, ServerInfo* info) 
   RFaxError error = !session          ? kInvalidHandle
                     : info == nullptr ? kInvalidArgument
                                       : session->serverInfo(info);
-  Trace("RFaxGetServerInfo2").number(server).result(error);
+  Trace("RFaxGetServerInfo2").args(server).result(error);
   return error;
 }
 
@@ -160,15 +160,7 @@ RFaxError RFAXAPI RFaxLoadUser3(RFaxServerHandle server, int32_t mode, int32_t r
                         ? kInvalidArgument
                         : session->loadUser(userId, record);
   Trace("RFaxLoadUser3")
-      .number(server)
-      .number(mode)
-      .number(reserved1)
-      .text(userId)
-      .number(reserved2)
-      .number(reserved3)
-      .number(reserved4)
-      .number(reserved5)
-      .number(level)
+      .args(server, mode, reserved1, userId, reserved2, reserved3, reserved4, reserved5, level)
       .result(error);
   return error;
 }
@@ -177,13 +169,7 @@ RFaxError RFAXAPI RFaxGetFaxList(RFaxServerHandle server, const char* userId, in
                                  uint16_t folder, int32_t reserved, RFaxListHandle* list) {
   Lock lock(library().mutex);
   RFaxError error = getFaxList(server, userId, mode, folder, reserved, list);
-  Trace("RFaxGetFaxList")
-      .number(server)
-      .text(userId)
-      .number(mode)
-      .number(folder)
-      .number(reserved)
-      .result(error);
+  Trace("RFaxGetFaxList").args(server, userId, mode, folder, reserved).result(error);
   return error;
 }
 
@@ -193,21 +179,21 @@ RFaxError RFAXAPI RFaxListSort(RFaxListHandle list, RFaxCompareFunction compare)
   RFaxError error = !open                ? kInvalidHandle
                     : compare == nullptr ? kInvalidArgument
                                          : open->server->sortList(&open->list, compare);
-  Trace("RFaxListSort").number(list).result(error);
+  Trace("RFaxListSort").args(list).result(error);
   return error;
 }
 
 RFaxError RFAXAPI RFaxListGetFirstElementPtr(RFaxListHandle list, FaxListElement** element) {
   Lock lock(library().mutex);
   RFaxError error = listElement(list, true, element);
-  Trace("RFaxListGetFirstElementPtr").number(list).result(error);
+  Trace("RFaxListGetFirstElementPtr").args(list).result(error);
   return error;
 }
 
 RFaxError RFAXAPI RFaxListGetNextElementPtr(RFaxListHandle list, FaxListElement** element) {
   Lock lock(library().mutex);
   RFaxError error = listElement(list, false, element);
-  Trace("RFaxListGetNextElementPtr").number(list).result(error);
+  Trace("RFaxListGetNextElementPtr").args(list).result(error);
   return error;
 }
 
@@ -219,14 +205,7 @@ RFaxError RFAXAPI RFaxLoadFax3(RFaxServerHandle server, RFaxFaxHandle fax, int32
   RFaxError error = !session                               ? kInvalidHandle
                     : !constantsRight || detail == nullptr ? kInvalidArgument
                                                            : session->loadFax(fax, detail);
-  Trace("RFaxLoadFax3")
-      .number(server)
-      .number(fax)
-      .number(reserved1)
-      .number(mode)
-      .number(reserved2)
-      .number(level)
-      .result(error);
+  Trace("RFaxLoadFax3").args(server, fax, reserved1, mode, reserved2, level).result(error);
   return error;
 }
 
@@ -234,21 +213,21 @@ RFaxError RFAXAPI InkStampFax(RFaxServerHandle server, RFaxFaxHandle fax, uint16
   Lock lock(library().mutex);
   std::shared_ptr<ServerSession> session = library().servers.find(server);
   RFaxError error = session ? session->mark(fax, markCode) : kInvalidHandle;
-  Trace("InkStampFax").number(server).number(fax).number(markCode).result(error);
+  Trace("InkStampFax").args(server, fax, markCode).result(error);
   return error;
 }
 
 RFaxError RFAXAPI RFaxCloseListHandle(RFaxListHandle list) {
   Lock lock(library().mutex);
   RFaxError error = library().lists.remove(list) ? kNoError : kInvalidHandle;
-  Trace("RFaxCloseListHandle").number(list).result(error);
+  Trace("RFaxCloseListHandle").args(list).result(error);
   return error;
 }
 
 RFaxError RFAXAPI RFaxCloseServerHandle(RFaxServerHandle server) {
   Lock lock(library().mutex);
   RFaxError error = library().servers.remove(server) ? kNoError : kInvalidHandle;
-  Trace("RFaxCloseServerHandle").number(server).result(error);
+  Trace("RFaxCloseServerHandle").args(server).result(error);
   return error;
 }
 
@@ -259,6 +238,6 @@ RFaxError RFAXAPI RFaxStringRFaxErr(RFaxError code, char* buffer, int32_t size) 
     error = kInvalidArgument;
   else if (size > 0)
     faxsim::copyErrorText(faxsim::errorText(code), buffer, size);
-  Trace("RFaxStringRFaxErr").number(code).number(size).result(error);
+  Trace("RFaxStringRFaxErr").args(code, size).result(error);
   return error;
 }

@@ -11,7 +11,7 @@
 extern "C" void Sleep(uint32_t milliseconds) {
   // Traced before the pause, so that the trace shows it even if the process
   // is stopped during it.
-  faxsim::Trace("Sleep").number(milliseconds).end();
+  faxsim::Trace("Sleep").args(milliseconds).end();
   double scale = faxsim::parsePauseScale(getenv("FAXSIM_SLEEP_SCALE"));
   double pause = faxsim::scaledPauseMs(milliseconds, scale);
   if (pause > 0)

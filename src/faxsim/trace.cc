@@ -16,16 +16,6 @@ std::string tracePath() {
 Trace::Trace(const char* name)
     : path_(tracePath()), call_(path_.empty() ? nullptr : &line_, name) {}
 
-Trace& Trace::number(int64_t value) {
-  call_.number(value);
-  return *this;
-}
-
-Trace& Trace::text(const char* value) {
-  call_.text(value);
-  return *this;
-}
-
 void Trace::result(int64_t value) {
   call_.result(value);
   write();

@@ -1,5 +1,6 @@
 // The simulator's call trace: with FAXSIM_TRACE set, every call appends one
-// line to that file, flushed at once, in the format of faxclient/call_trace.h.
+// line to that file, in the format of faxclient/call_trace.h, at the moment
+// the call ends.
 #ifndef INKSTAMP_FAXSIM_TRACE_H_
 #define INKSTAMP_FAXSIM_TRACE_H_
 
@@ -11,20 +12,20 @@
 
 namespace faxsim {
 
-// One call's line, built argument by argument. When FAXSIM_TRACE is unset
-// every step does nothing, so an untraced call pays for one getenv only.
+// One call's line. When FAXSIM_TRACE is unset every step does nothing, so an
+// untraced call pays for one getenv only.
 class Trace {
  public:
   explicit Trace(const char* name);
 
-  // Integers in decimal: pass handles as unsigned, codes and other values as
-  // signed, and each prints as such.
-  Trace& number(int64_t value);
-  Trace& text(const char* value);
-
-  // Ends the line with " = result" and appends it to the trace.
+  template <typename... Values>
+  Trace& args(const Values&... values) {
+    call_.args(values...);
+    return *this;
+  }
+  // Ends the line with " = result", or with no result (the pause), and
+  // appends it to the file.
   void result(int64_t value);
-  // Ends a call that has no result, such as the pause.
   void end();
 
  private:

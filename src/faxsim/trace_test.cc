@@ -18,16 +18,13 @@ using support::TempStore;
 TEST(TraceTest, FormatsNumbersTextsAndTheResult) {
   TempStore dir(TempStore::Contents::kNothing);
   ASSERT_TRUE(dir.ok());
-  Trace("Quiet").number(1).result(0);  // FAXSIM_TRACE unset: nothing written
+  Trace("Quiet").args(1).result(0);  // FAXSIM_TRACE unset: nothing written
   std::string path = dir.traceToFile();
   EXPECT_EQ(readFile(path), "");
   Trace("Call")
-      .text("a\"b\\c\x01\x1f\x7f\xe9 z")
-      .number(-5)
-      .number(4294967295u)
-      .text(nullptr)
+      .args("a\"b\\c\x01\x1f\x7f\xe9 z", -5, 4294967295u, nullptr)
       .result(-2147483648LL);
-  Trace("Pause").number(10000).end();
+  Trace("Pause").args(10000).end();
   Trace("None").result(7);
   EXPECT_EQ(readFile(path),
             "Call(\"a\\\"b\\\\c\\x01\\x1F\x7f\xe9 z\", -5, 4294967295, NULL) = -2147483648\n"

@@ -38,10 +38,6 @@ std::string setting(const std::map<std::string, std::string>& config, const char
   return found != config.end() ? found->second : "";
 }
 
-void writeFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
 // The last few lines of a program's complaint, for a message.
 std::string tail(const std::string& text) {
   size_t start = text.size() > 600 ? text.size() - 600 : 0;
