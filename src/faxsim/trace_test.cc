@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "faxsim/pause.h"
+#include "faxsim/scaled_sleep.h"
 #include "faxsim/simulator_test_support.h"
 
 namespace faxsim {
