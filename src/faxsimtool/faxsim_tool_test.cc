@@ -131,60 +131,49 @@ CREATE TABLE Settings (Key TEXT PRIMARY KEY, Value);
 PRAGMA user_version = 1;
 )sql";
 
-const char kTablesWithoutFaults[] =
-    "CREATE TABLE servers (host, description, release, tz_state, bias, standard_bias,"
-    " daylight_bias); CREATE TABLE users (host, user_id, qualifier, name);"
-    " CREATE TABLE faxes (handle INTEGER PRIMARY KEY, host, owner, fax_id, folder, received,"
-    " date, pages, error_code, viewed, printed, body_printed, approved, held, user1, user2);"
-    " CREATE TABLE error_texts (code, text); CREATE TABLE settings (key, value);"
-    " PRAGMA user_version = 1";
-
-const char kFaxesWithoutUser2[] =
-    "CREATE TABLE servers (host, description, release, tz_state, bias, standard_bias,"
-    " daylight_bias); CREATE TABLE users (host, user_id, qualifier, name);"
-    " CREATE TABLE faxes (handle INTEGER PRIMARY KEY, host, owner, fax_id, folder, received,"
-    " date, pages, error_code, viewed, printed, body_printed, approved, held, user1);"
-    " CREATE TABLE faults (host, operation, target, mark_code, error_code, remaining);"
-    " CREATE TABLE error_texts (code, text); CREATE TABLE settings (key, value);"
-    " PRAGMA user_version = 1";
-
 // faxsim works on a file exactly when the simulator library serves it, since
 // both ask the library's one check.
 TEST_F(FaxsimToolTest, TakesForAStoreExactlyWhatTheLibraryServes) {
   struct Case {
     const char* what;
-    const char* sql;    // run on a new SQLite database; nullptr: see bytes
-    const char* bytes;  // the file's contents; nullptr with sql: made by faxsim create
-    bool isStore;
+    std::string sql;      // run on a new SQLite database; empty: see bytes
+    const char* bytes;    // the file's contents; nullptr: made by faxsim create
+    const char* refusal;  // how faxsim refuses it; nullptr: a store
   };
+  // Each way of not being a store, made from a good one.
+  const std::string good = kStoreInOtherCase;
   const Case cases[] = {
-      {"made by faxsim create", nullptr, nullptr, true},
-      {"plain SQL, names in other letter cases", kStoreInOtherCase, nullptr, true},
-      {"empty file", nullptr, "", false},
-      {"text file", nullptr, "host,user\nfaxsrv,alice\n", false},
-      {"user_version 0", "CREATE TABLE servers (host)", nullptr, false},
-      {"no table faults", kTablesWithoutFaults, nullptr, false},
-      {"faxes lacks user2", kFaxesWithoutUser2, nullptr, false},
+      {"made by faxsim create", "", nullptr, nullptr},
+      {"plain SQL, names in other letter cases", good, nullptr, nullptr},
+      {"empty file", "", "", "is not a faxsim store: its user_version is 0, not 1"},
+      {"text file", "", "host,user\nfaxsrv,alice\n",
+       "is not a faxsim store: file is not a database"},
+      {"user_version 0", good + "PRAGMA user_version = 0;", nullptr,
+       "its user_version is 0, not 1"},
+      {"no table faults", good + "DROP TABLE faults;", nullptr, "it has no table faults"},
+      {"faxes lacks user2", good + "ALTER TABLE faxes DROP COLUMN user2;", nullptr,
+       "is not a faxsim store: table faxes has no column user2"},
   };
   int n = 0;
   for (const Case& c : cases) {
     std::string path = (dir() / ("case" + std::to_string(++n) + ".db")).string();
-    if (c.sql != nullptr) {
+    if (!c.sql.empty()) {
       sqlite::Database db;
       ASSERT_TRUE(db.open(path, sqlite::Database::Mode::kCreate, 0));
-      ASSERT_TRUE(db.exec(c.sql)) << c.what << ": " << db.errorMessage();
+      ASSERT_TRUE(db.exec(c.sql.c_str())) << c.what << ": " << db.errorMessage();
     } else if (c.bytes != nullptr) {
       std::ofstream(path, std::ios::binary) << c.bytes;
     } else {
       ASSERT_EQ(runPlain({"--store", path, "create"}).status, 0);
     }
     RunResult info = runPlain({"--store", path, "info"});
-    EXPECT_EQ(info.status, c.isStore ? 0 : 1) << c.what << "\n" << info.err;
-    if (!c.isStore) {
-      EXPECT_NE(info.err.find(" is not a faxsim store: "), std::string::npos) << info.err;
+    bool isStore = c.refusal == nullptr;
+    EXPECT_EQ(info.status, isStore ? 0 : 1) << c.what << "\n" << info.err;
+    if (!isStore) {
+      EXPECT_NE(info.err.find(c.refusal), std::string::npos) << info.err;
     }
     faxsim::Store library;
-    EXPECT_EQ(library.open(path), c.isStore) << c.what;
+    EXPECT_EQ(library.open(path), isStore) << c.what;
   }
 
   // And faxsim's own statements find the columns whatever their case.
