@@ -63,10 +63,10 @@ bool fireFault(Store& store, const FaultCall& call, int32_t* error) {
   }
   // Another process may spend the same fault meanwhile: look again under
   // the write lock, so that each firing is counted exactly once.
-  Transaction transaction(store);
+  sqlite::Transaction transaction(store.db());
   int32_t fired = 0;
   if (!transaction.beginWrite() || !fireFaultInTransaction(store, call, &fired) ||
-      !transaction.commit())
+      !store.commit(transaction))
     return false;
   *error = fired;
   return true;

@@ -62,7 +62,7 @@ bool FaxList::fetch(Store& store, std::string_view host, std::string_view owner,
   cursor_ = 0;
   // One read transaction, so that the count, the rows and the fault check
   // all see the same state of the store.
-  Transaction snapshot(store);
+  sqlite::Transaction snapshot(store.db());
   int64_t expected = 0;
   if (!snapshot.beginRead() || !countRows(count, host, owner, &expected) ||
       !anyElementFault(store, host, &elementFaults_))
@@ -84,7 +84,7 @@ bool FaxList::fetch(Store& store, std::string_view host, std::string_view owner,
       return false;
   }
   elements_.resize(filled);
-  return snapshot.commit();
+  return store.commit(snapshot);
 }
 
 void FaxList::sort(RFaxCompareFunction compare) {

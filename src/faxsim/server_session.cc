@@ -169,7 +169,7 @@ int32_t ServerSession::loadFax(RFaxFaxHandle fax, void* detail) {
 int32_t ServerSession::mark(RFaxFaxHandle fax, uint16_t code) {
   // The fax's existence, the fault's count-down and the mark itself are one
   // transaction, committed before the call returns.
-  Transaction transaction(store_);
+  sqlite::Transaction transaction(store_.db());
   if (!transaction.beginWrite())
     return kStoreUnavailable;
   std::string faxId;
@@ -192,7 +192,7 @@ int32_t ServerSession::mark(RFaxFaxHandle fax, uint16_t code) {
       return kStoreUnavailable;
   }
   // A fired fault's count-down commits even though the mark is refused.
-  return transaction.commit() ? error : kStoreUnavailable;
+  return store_.commit(transaction) ? error : kStoreUnavailable;
 }
 
 }  // namespace faxsim

@@ -77,25 +77,8 @@ constexpr const char* kMarkSql[kMarkCodeCount] = {
     "UPDATE faxes SET user2 = 0 WHERE handle = ?1",
 };
 
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    unsigned char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z')
-      x += 'a' - 'A';
-    if (y >= 'A' && y <= 'Z')
-      y += 'a' - 'A';
-    if (x != y)
-      return false;
-  }
-  return true;
-}
-
 bool prepareAll(const sqlite::Database& db, StoreStatements* s) {
-  return s->beginRead.prepare(db, "BEGIN") && s->beginWrite.prepare(db, "BEGIN IMMEDIATE") &&
-         s->commit.prepare(db, "COMMIT") && s->rollback.prepare(db, "ROLLBACK") &&
-         s->findServer.prepare(db, kFindServer) && s->findUser.prepare(db, kFindUser) &&
+  return s->findServer.prepare(db, kFindServer) && s->findUser.prepare(db, kFindUser) &&
          s->findFax.prepare(db, kFindFax) && s->countMainFolder.prepare(db, kCountMainFolder) &&
          s->listMainFolder.prepare(db, kListMainFolder) &&
          s->countAllFolders.prepare(db, kCountAllFolders) &&
@@ -104,20 +87,16 @@ bool prepareAll(const sqlite::Database& db, StoreStatements* s) {
          s->anyElementFault.prepare(db, kAnyElementFault);
 }
 
-bool hasStoreVersion(sqlite::Database& db) {
-  int64_t version = 0;
-  return db.queryInt("PRAGMA user_version", &version) && version == kStoreVersion;
-}
-
 }  // namespace
 
 bool Store::open(const std::string& path) {
   sql_.reset();
   marks_.reset();
-  // kReadWrite never creates the file. Everything up to isFaxsimStore() only
+  // kReadWrite never creates the file. Everything up to the store check only
   // reads, so a foreign file is left untouched.
+  std::string why;
   if (path.empty() || !db_.open(path, sqlite::Database::Mode::kReadWrite, kBusyTimeoutMs) ||
-      !isFaxsimStore()) {
+      checkStore(db_, &why) != StoreCheck::kStore) {
     db_.close();
     return false;
   }
@@ -137,40 +116,10 @@ bool Store::open(const std::string& path) {
   return true;
 }
 
-bool Store::isFaxsimStore() {
-  if (!hasStoreVersion(db_))
-    return false;
-  for (size_t i = 0; i < kRequiredTableCount; ++i) {
-    if (!hasColumns(kRequiredTables[i].name, kRequiredTables[i].columns))
-      return false;
-  }
-  return true;
-}
-
-bool Store::hasColumns(const char* table, const char* const* columns) {
-  sqlite::Statement info;
-  if (!info.prepare(db_, "SELECT name FROM pragma_table_info(?1)") || !info.bindText(1, table))
-    return false;
-  std::vector<std::string> found;
-  int rc;
-  while ((rc = info.step()) == SQLITE_ROW)
-    found.emplace_back(info.columnText(0));
-  if (rc != SQLITE_DONE)
-    return false;
-  for (const char* const* column = columns; *column != nullptr; ++column) {
-    bool present = false;
-    for (size_t i = 0; i < found.size() && !present; ++i)
-      present = sameNameIgnoringCase(found[i], *column);
-    if (!present)
-      return false;
-  }
-  return true;
-}
-
 void Store::useWriteAheadLog() {
   sqlite::Statement mode;
   if (mode.prepare(db_, "PRAGMA journal_mode") && mode.step() == SQLITE_ROW &&
-      sameNameIgnoringCase(mode.columnText(0), "wal"))
+      sqlite3_stricmp(std::string(mode.columnText(0)).c_str(), "wal") == 0)
     return;
   mode.reset();
   // Fails on a read-only file or while another process holds the store;
@@ -198,28 +147,8 @@ sqlite::Statement* Store::markStatement(uint16_t code) {
   return &statement;
 }
 
-Transaction::~Transaction() {
-  if (open_)
-    store_.sql().rollback.run();
-}
-
-bool Transaction::beginRead() {
-  open_ = store_.sql().beginRead.run();
-  return open_;
-}
-
-bool Transaction::beginWrite() {
-  open_ = store_.sql().beginWrite.run();
-  return open_;
-}
-
-bool Transaction::commit() {
-  // What a transaction did in a store whose file is gone would be lost, and
-  // reported done: it is rolled back instead, and the call fails.
-  if (!open_ || store_.fileIsGone() || !store_.sql().commit.run())
-    return false;
-  open_ = false;
-  return true;
+bool Store::commit(sqlite::Transaction& transaction) {
+  return !fileIsGone() && transaction.commit();
 }
 
 bool openStoreForLookup(sqlite::Database* db) {

@@ -1,6 +1,7 @@
 // One connection to a faxsim store: opening it without ever creating or
-// altering it, checking that the file really is a store, and the statements
-// that the library's calls run, prepared once per connection and reused.
+// altering it, after the check that the file really is a store (the one that
+// faxsim shares, store_schema.h), and the statements that the library's calls
+// run, prepared once per connection and reused.
 #ifndef INKSTAMP_FAXSIM_STORE_H_
 #define INKSTAMP_FAXSIM_STORE_H_
 
@@ -10,16 +11,13 @@
 #include <string>
 
 #include "sqlite/sqlite_db.h"
+#include "sqlite/transaction.h"
 
 namespace faxsim {
-
-// A busy store is waited for this long before a call gives up with code 3.
-constexpr int kBusyTimeoutMs = 10000;
 
 // Every statement of the library but the marks; see store.cc for the SQL
 // and the meaning of their parameters and columns.
 struct StoreStatements {
-  sqlite::Statement beginRead, beginWrite, commit, rollback;
   sqlite::Statement findServer, findUser, findFax;
   sqlite::Statement countMainFolder, listMainFolder, countAllFolders, listAllFolders;
   sqlite::Statement findFault, countDownFault, anyElementFault;
@@ -34,6 +32,12 @@ class Store {
   bool isOpen() const { return db_.isOpen(); }
 
   StoreStatements& sql() { return *sql_; }
+  // The connection, for a sqlite::Transaction around a call's statements.
+  sqlite::Database& db() { return db_; }
+  // Commits `transaction`, unless the store's file is gone (below): what the
+  // transaction did would then be lost while the call reported it done, so
+  // it is left to roll back and the call fails.
+  bool commit(sqlite::Transaction& transaction);
 
   // Whether the store's file has been deleted or replaced since it was
   // opened. POSIX lets that happen under an open connection, which then
@@ -48,32 +52,11 @@ class Store {
   sqlite::Statement* markStatement(uint16_t code);
 
  private:
-  bool isFaxsimStore();
-  bool hasColumns(const char* table, const char* const* columns);
   void useWriteAheadLog();
 
   sqlite::Database db_;
   std::unique_ptr<StoreStatements> sql_;
   std::unique_ptr<sqlite::Statement[]> marks_;
-};
-
-// A transaction on a store that rolls back when it leaves scope uncommitted.
-// Writes begin IMMEDIATE: taking the write lock up front means a
-// read-then-write never meets a lock it can't wait for.
-class Transaction {
- public:
-  explicit Transaction(Store& store) : store_(store) {}
-  ~Transaction();
-  Transaction(const Transaction&) = delete;
-  Transaction& operator=(const Transaction&) = delete;
-
-  bool beginRead();
-  bool beginWrite();
-  bool commit();
-
- private:
-  Store& store_;
-  bool open_ = false;
 };
 
 // Opens the store that the environment names for a single look-up outside

@@ -1,5 +1,9 @@
 #include "faxsim/store_schema.h"
 
+#include <sqlite3.h>
+
+#include <vector>
+
 namespace faxsim {
 
 // Lengths are checked in bytes (CAST AS BLOB), since the element and the user
@@ -79,5 +83,67 @@ const RequiredTable kRequiredTables[] = {
     {"settings", kSettingColumns},
 };
 const size_t kRequiredTableCount = sizeof(kRequiredTables) / sizeof(kRequiredTables[0]);
+
+namespace {
+
+// The names of `table`'s columns; none when there is no such table.
+bool readColumnNames(sqlite::Database& db, const char* table, std::vector<std::string>* names) {
+  sqlite::Statement info;
+  if (!info.prepare(db, "SELECT name FROM pragma_table_info(?1)") || !info.bindText(1, table))
+    return false;
+  int rc;
+  while ((rc = info.step()) == SQLITE_ROW)
+    names->emplace_back(info.columnText(0));
+  return rc == SQLITE_DONE;
+}
+
+// SQLite's names ignore ASCII case: a table declared with "Host" has a
+// column host, which every statement of ours reaches.
+bool hasColumn(const std::vector<std::string>& names, const char* column) {
+  for (const std::string& name : names) {
+    if (sqlite3_stricmp(name.c_str(), column) == 0)
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+StoreCheck checkStore(sqlite::Database& db, std::string* why) {
+  int64_t version = 0;
+  if (!db.queryInt("PRAGMA user_version", &version)) {
+    // SQLite opens lazily: an unreadable file shows only at the first read.
+    *why = db.errorMessage();
+    return (db.errorCode() & 0xFF) == SQLITE_NOTADB ? StoreCheck::kNotAStore
+                                                    : StoreCheck::kUnreadable;
+  }
+  if (version != kStoreVersion) {
+    *why =
+        "its user_version is " + std::to_string(version) + ", not " + std::to_string(kStoreVersion);
+    return StoreCheck::kNotAStore;
+  }
+  for (size_t t = 0; t < kRequiredTableCount; ++t) {
+    const RequiredTable& table = kRequiredTables[t];
+    std::vector<std::string> names;
+    if (!readColumnNames(db, table.name, &names))
+      return StoreCheck::kStoreError;
+    if (names.empty()) {
+      *why = std::string("it has no table ") + table.name;
+      return StoreCheck::kNotAStore;
+    }
+    for (const char* const* column = table.columns; *column != nullptr; ++column) {
+      if (!hasColumn(names, *column)) {
+        *why = std::string("table ") + table.name + " has no column " + *column;
+        return StoreCheck::kNotAStore;
+      }
+    }
+  }
+  return StoreCheck::kStore;
+}
+
+bool hasStoreVersion(sqlite::Database& db) {
+  int64_t version = 0;
+  return db.queryInt("PRAGMA user_version", &version) && version == kStoreVersion;
+}
 
 }  // namespace faxsim

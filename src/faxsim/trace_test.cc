@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "faxsim/pause.h"
+#include "faxsim/scaled_sleep.h"
 #include "support/simulator_test.h"
 
 namespace faxsim {

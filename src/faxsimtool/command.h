@@ -1,24 +1,66 @@
-// What every faxsim command is given and how it is described. A command is a
-// row of the command table (command_table.cc): its name, its positional
-// arguments, its options, its help, and the function that runs it with a
-// Context. The Context carries the parsed command line and the reporting and
-// value-reading helpers that keep every command's errors alike.
+// What a faxsim command is: the options it takes and how its command line is
+// split, the Context it runs with, and how it ends. A command is a row of the
+// command table (command_table.h). Its Context carries the parsed command line
+// and the helpers that read values and report errors, so that every command's
+// errors look alike: one line "faxsim: MESSAGE" and an exit status.
+//
+// Command lines: options are "--name VALUE", "--name=VALUE" or a bare
+// "--flag", and may stand anywhere among the positional arguments; "--" ends
+// them. A lone "-" and a negative number ("-5") are positional, so that a
+// negative value needs no "--" before it. "-h" is the one short option,
+// standing for "--help".
 #ifndef INKSTAMP_FAXSIMTOOL_COMMAND_H_
 #define INKSTAMP_FAXSIMTOOL_COMMAND_H_
 
 #include <stdint.h>
 #include <stdio.h>
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
-#include "faxsimtool/args.h"
 #include "sqlite/sqlite_db.h"
+#include "sqlite/transaction.h"
 
 namespace faxsimtool {
 
-class Transaction;
+// A usage error is anything wrong with the command line itself; a failure is
+// anything that depends on the store (a missing store, an unknown user, a
+// taken handle) or on the file system.
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+// Writes "faxsim: MESSAGE" and a line end to `err` and returns `status`.
+int report(FILE* err, int status, std::string_view message);
+
+// `text` in single quotes, with bytes below 0x20 and 0x7F written as \xHH so
+// that a message naming user input always stays on one line.
+std::string quoted(std::string_view text);
+
+struct OptionSpec {
+  const char* name;       // "--pages"
+  const char* valueName;  // "N" for an option with a value; nullptr for a flag
+  const char* help;
+};
+
+struct ParsedArgs {
+  std::vector<std::string_view> positionals;
+  // In command-line order; a flag has an empty value.
+  std::vector<std::pair<std::string_view, std::string_view>> options;
+
+  bool has(std::string_view name) const;
+  // The last value given for `name`, if any.
+  std::optional<std::string_view> value(std::string_view name) const;
+};
+
+// Parses args[0..count) against the options of both lists. On failure
+// `*error` names the offending argument.
+bool parseArgs(std::span<char* const> args, std::span<const OptionSpec> commandOptions,
+               std::span<const OptionSpec> globalOptions, ParsedArgs* parsed, std::string* error);
 
 struct Context {
   const ParsedArgs& args;
@@ -46,10 +88,10 @@ struct Context {
 
   // Opens the store, reporting why it can't be.
   bool openStore(sqlite::Database* db) const;
-  // Opens the store and begins `transaction`, made on `db`, for a command
-  // that checks and then writes. Returns kExitOk, or reports the problem and
-  // returns the exit status.
-  int beginWrite(sqlite::Database* db, Transaction* transaction) const;
+  // Opens the store and begins `transaction`, made on `db`, as a write
+  // transaction, for a command that checks and then writes. Returns kExitOk,
+  // or reports the problem and returns the exit status.
+  int beginWrite(sqlite::Database* db, sqlite::Transaction* transaction) const;
 };
 
 struct CommandSpec {
@@ -62,31 +104,6 @@ struct CommandSpec {
   std::span<const OptionSpec> options;
   int (*run)(const Context& ctx);
 };
-
-std::span<const CommandSpec> commandTable();
-const CommandSpec* findCommand(std::string_view name);
-// Options every command takes.
-std::span<const OptionSpec> globalOptions();
-
-// The commands, by file: store_commands.cc, add_commands.cc,
-// fault_commands.cc, setting_commands.cc, list_commands.cc.
-int runCreate(const Context& ctx);
-int runDemo(const Context& ctx);
-int runInfo(const Context& ctx);
-int runAddServer(const Context& ctx);
-int runAddUser(const Context& ctx);
-int runAddFax(const Context& ctx);
-int runGenerate(const Context& ctx);
-int runAddFault(const Context& ctx);
-int runListFaults(const Context& ctx);
-int runClearFaults(const Context& ctx);
-int runSetSetting(const Context& ctx);
-int runUnsetSetting(const Context& ctx);
-int runSetErrorText(const Context& ctx);
-int runUnsetErrorText(const Context& ctx);
-int runListServers(const Context& ctx);
-int runListUsers(const Context& ctx);
-int runListFaxes(const Context& ctx);
 
 }  // namespace faxsimtool
 

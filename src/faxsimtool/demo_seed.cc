@@ -1,12 +1,13 @@
+// The demo store's rows, spelled out one server, user and fax per line.
 #include "faxsimtool/demo_seed.h"
 
 #include <stdint.h>
 
 #include <iterator>
 
-#include "faxsimtool/dates.h"
-#include "faxsimtool/rows.h"
-#include "faxsimtool/store.h"
+#include "faxsimtool/numbers_and_dates.h"
+#include "faxsimtool/store_file.h"
+#include "faxsimtool/store_rows.h"
 
 namespace faxsimtool {
 

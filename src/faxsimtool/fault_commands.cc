@@ -1,15 +1,14 @@
-// Injected failures: adding, listing and clearing rows of `faults`. A fault
-// whose target or mark code the simulator would never compare (a target on
-// `connect`, a mark code on anything but `mark`) could never fire, so such
-// combinations are refused rather than stored.
+// Injected failures: adding and clearing rows of `faults` (list_commands.cc
+// lists them). A fault whose target or mark code the simulator would never
+// compare (a target on `connect`, a mark code on anything but `mark`) could
+// never fire, so such combinations are refused rather than stored.
 #include <string.h>
 
-#include "faxsimtool/command.h"
-#include "faxsimtool/exit_status.h"
-#include "faxsimtool/listing.h"
-#include "faxsimtool/lookup.h"
-#include "faxsimtool/store.h"
-#include "faxsimtool/values.h"
+#include "faxsimtool/command_table.h"
+#include "faxsimtool/numbers_and_dates.h"
+#include "faxsimtool/store_file.h"
+#include "faxsimtool/store_rows.h"
+#include "sqlite/transaction.h"
 
 namespace faxsimtool {
 
@@ -77,7 +76,7 @@ int runAddFault(const Context& ctx) {
     return kExitUsage;
 
   sqlite::Database db;
-  Transaction transaction(db);
+  sqlite::Transaction transaction(db);
   if (int status = ctx.beginWrite(&db, &transaction); status != kExitOk)
     return status;
   // A connection is tried for any host name, known or not; every other
@@ -108,43 +107,6 @@ int runAddFault(const Context& ctx) {
     return ctx.fail(storeError(db));
   fprintf(ctx.out, "Added fault %lld\n", static_cast<long long>(id));
   return kExitOk;
-}
-
-int runListFaults(const Context& ctx) {
-  sqlite::Database db;
-  if (!ctx.openStore(&db))
-    return kExitFailure;
-  std::string host = ctx.hasArg(0) ? std::string(ctx.arg(0)) : std::string();
-  TableQuery query;
-  query.sql =
-      "SELECT rowid, host, operation, target, mark_code, error_code, remaining FROM faults"
-      " WHERE ?1 IS NULL OR host = ?1 COLLATE NOCASE ORDER BY rowid";
-  query.bind = [&](sqlite::Statement& statement) {
-    if (ctx.hasArg(0))
-      statement.bindText(1, host);
-  };
-  query.format = [](const sqlite::Statement& row, std::vector<std::string>* cells) {
-    std::string remaining = "always";
-    if (!row.columnIsNull(6)) {
-      int64_t left = row.columnInt(6);
-      remaining = left > 0 ? std::to_string(left) : "spent";
-    }
-    *cells = {std::to_string(row.columnInt(0)),
-              std::string(row.columnText(1)),
-              std::string(row.columnText(2)),
-              row.columnIsNull(3) ? "any" : quoted(row.columnText(3)),
-              row.columnIsNull(4) ? "any" : std::to_string(row.columnInt(4)),
-              std::to_string(row.columnInt(5)),
-              remaining};
-  };
-  return printTable(ctx, db, query,
-                    {{"ID", true},
-                     {"HOST", false},
-                     {"OPERATION", false},
-                     {"TARGET", false},
-                     {"MARK CODE", true},
-                     {"ERROR", true},
-                     {"REMAINING", true}});
 }
 
 int runClearFaults(const Context& ctx) {

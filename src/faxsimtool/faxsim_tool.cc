@@ -1,3 +1,5 @@
+// Running one faxsim command line: finding the command among the global
+// options, parsing its arguments, finding the store, and running it.
 #include "faxsimtool/faxsim_tool.h"
 
 #include <optional>
@@ -6,9 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "faxsimtool/command.h"
-#include "faxsimtool/exit_status.h"
-#include "faxsimtool/help.h"
+#include "faxsimtool/command_table.h"
 
 namespace faxsimtool {
 
@@ -60,6 +60,25 @@ int checkArgCount(const CommandSpec& command, const ParsedArgs& parsed, FILE* er
 }
 
 }  // namespace
+
+bool resolveStorePath(std::optional<std::string_view> option, const EnvLookup& env,
+                      std::string* path, std::string* error) {
+  if (option.has_value() && !option->empty()) {
+    *path = std::string(*option);
+    return true;
+  }
+  *path = faxsim::storePathFromEnvironment(env);
+  if (!path->empty())
+    return true;
+#ifdef _WIN32
+  *error = "no store given and LOCALAPPDATA is not set; use --store PATH or set FAXSIM_STORE";
+#else
+  *error =
+      "no store given and neither XDG_DATA_HOME nor HOME is set; use --store PATH or set "
+      "FAXSIM_STORE";
+#endif
+  return false;
+}
 
 int runFaxsim(int argc, char** argv, FILE* out, FILE* err) {
   return runFaxsim(argc, argv, out, err, processEnv);

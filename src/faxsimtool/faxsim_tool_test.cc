@@ -1,12 +1,15 @@
 // faxsim's commands run in-process against stores in a temporary directory:
-// what each does to the store, what it prints, and how it refuses bad input.
+// what each does to the store, what it prints, and how it refuses bad input;
+// which files it takes for stores, and where it looks for one.
 #include "faxsimtool/faxsim_tool.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 
-#include "faxsimtool/command.h"
+#include "faxsim/store.h"
+#include "faxsimtool/command_table.h"
 #include "sqlite/sqlite_db.h"
 #include "support/faxsim_command_test.h"
 
@@ -114,6 +117,75 @@ TEST_F(FaxsimToolTest, WorksOnAStoreMadeByAnotherProgramWithOnlyTheRequiredColum
     ASSERT_TRUE(db.exec("ALTER TABLE faxes DROP COLUMN user2"));
   }
   expectRejected({"list-servers"}, 1, "is not a faxsim store: table faxes has no column user2");
+}
+
+// Exactly the documented tables and columns, made with plain SQL by another
+// program that spells the names in its own letter case, as SQLite allows.
+const char kStoreInOtherCase[] = R"sql(
+CREATE TABLE Servers (HOST TEXT PRIMARY KEY, Description TEXT, RELEASE INTEGER,
+  Tz_State INTEGER, Bias INTEGER, Standard_Bias INTEGER, DAYLIGHT_BIAS INTEGER);
+CREATE TABLE USERS (Host TEXT, User_ID TEXT, Qualifier TEXT, NAME TEXT,
+  PRIMARY KEY (Host, User_ID));
+CREATE TABLE Faxes (Handle INTEGER PRIMARY KEY, Host, Owner, Fax_ID, Folder, Received, Date,
+  Pages, Error_Code, Viewed, Printed, Body_Printed, Approved, Held, USER1, User2);
+CREATE TABLE Faults (Host, Operation, Target, Mark_Code, Error_Code, Remaining);
+CREATE TABLE Error_Texts (Code INTEGER PRIMARY KEY, Text);
+CREATE TABLE Settings (Key TEXT PRIMARY KEY, Value);
+PRAGMA user_version = 1;
+)sql";
+
+// faxsim works on a file exactly when the simulator library serves it, since
+// both ask the library's one check.
+TEST_F(FaxsimToolTest, TakesForAStoreExactlyWhatTheLibraryServes) {
+  struct Case {
+    const char* what;
+    std::string sql;      // run on a new SQLite database; empty: see bytes
+    const char* bytes;    // the file's contents; nullptr: made by faxsim create
+    const char* refusal;  // how faxsim refuses it; nullptr: a store
+  };
+  // Each way of not being a store, made from a good one.
+  const std::string good = kStoreInOtherCase;
+  const Case cases[] = {
+      {"made by faxsim create", "", nullptr, nullptr},
+      {"plain SQL, names in other letter cases", good, nullptr, nullptr},
+      {"empty file", "", "", "is not a faxsim store: its user_version is 0, not 1"},
+      {"text file", "", "host,user\nfaxsrv,alice\n",
+       "is not a faxsim store: file is not a database"},
+      {"user_version 0", good + "PRAGMA user_version = 0;", nullptr,
+       "its user_version is 0, not 1"},
+      {"no table faults", good + "DROP TABLE faults;", nullptr, "it has no table faults"},
+      {"faxes lacks user2", good + "ALTER TABLE faxes DROP COLUMN user2;", nullptr,
+       "is not a faxsim store: table faxes has no column user2"},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    std::string path = (dir() / ("case" + std::to_string(++n) + ".db")).string();
+    if (!c.sql.empty()) {
+      sqlite::Database db;
+      ASSERT_TRUE(db.open(path, sqlite::Database::Mode::kCreate, 0));
+      ASSERT_TRUE(db.exec(c.sql.c_str())) << c.what << ": " << db.errorMessage();
+    } else if (c.bytes != nullptr) {
+      std::ofstream(path, std::ios::binary) << c.bytes;
+    } else {
+      ASSERT_EQ(runPlain({"--store", path, "create"}).status, 0);
+    }
+    RunResult info = runPlain({"--store", path, "info"});
+    bool isStore = c.refusal == nullptr;
+    EXPECT_EQ(info.status, isStore ? 0 : 1) << c.what << "\n" << info.err;
+    if (!isStore) {
+      EXPECT_NE(info.err.find(c.refusal), std::string::npos) << info.err;
+    }
+    faxsim::Store library;
+    EXPECT_EQ(library.open(path), isStore) << c.what;
+  }
+
+  // And faxsim's own statements find the columns whatever their case.
+  std::string other = (dir() / "case2.db").string();
+  ok({"--store", other, "add-server", "faxsrv"});
+  ok({"--store", other, "add-user", "faxsrv", "ALICE"});
+  ok({"--store", other, "add-fax", "faxsrv", "alice", "APP1", "--viewed"});
+  std::string listing = ok({"--store", other, "list-faxes", "faxsrv", "ALICE"});
+  EXPECT_NE(listing.find("\n     1  APP1  "), std::string::npos) << listing;
 }
 
 TEST_F(FaxsimToolTest, AddServerStoresDefaultsAndOptions) {
@@ -377,6 +449,103 @@ TEST_F(FaxsimToolTest, HelpDocumentsEveryCommandAndOption) {
     EXPECT_LE(end - start, 79u) << help.out.substr(start, end - start);
     start = end + 1;
   }
+}
+
+// Bulk generation: the count, a spread like the one documented, and the same
+// rows for the same seed.
+class GeneratorTest : public FaxsimTest {
+ protected:
+  void SetUp() override {
+    FaxsimTest::SetUp();
+    ok({"create"});
+    ok({"add-server", "faxsrv"});
+    ok({"add-user", "faxsrv", "ALICE"});
+  }
+  // The store's rows after 300 faxes made with `seed` in a new store.
+  std::string generatedAfresh(const char* seed) {
+    ok({"create", "--force"});
+    ok({"add-server", "faxsrv"});
+    ok({"add-user", "faxsrv", "ALICE"});
+    ok({"generate", "faxsrv", "ALICE", "300", "--seed", seed});
+    return dump();
+  }
+  double share(const std::string& where) {
+    return static_cast<double>(queryInt("SELECT count(*) FROM faxes WHERE " + where)) /
+           static_cast<double>(queryInt("SELECT count(*) FROM faxes"));
+  }
+};
+
+TEST_F(GeneratorTest, SpreadsFaxesOverIdsDirectionsFoldersAndMarks) {
+  ok({"generate", "faxsrv", "ALICE", "20000", "--start", "2008-01-01", "--days", "30"});
+  EXPECT_EQ(queryInt("SELECT count(*) FROM faxes"), 20000);
+  EXPECT_EQ(queryInt("SELECT min(handle) = 1 AND max(handle) = 20000 FROM faxes"), 1);
+  EXPECT_NEAR(share("fax_id LIKE 'APP%' AND length(fax_id) = 18"), 0.45, 0.02);
+  EXPECT_NEAR(share("fax_id LIKE 'B%' AND length(fax_id) = 16"), 0.10, 0.02);
+  EXPECT_NEAR(share("fax_id = printf('B%08X', handle)"), 0.45, 0.02);
+  EXPECT_EQ(queryInt("SELECT count(DISTINCT fax_id) FROM faxes"), 20000);
+  EXPECT_NEAR(share("received = 1"), 0.70, 0.02);
+  EXPECT_NEAR(share("folder = 'main'"), 0.70, 0.02);
+  // main, Archive, Pending and Review, as `faxsim help generate` says.
+  EXPECT_EQ(queryInt("SELECT count(DISTINCT folder) FROM faxes"), 4);
+  EXPECT_NEAR(share("error_code <> 0"), 0.05, 0.01);
+  EXPECT_NEAR(share("viewed = 1"), 0.50, 0.02);
+  EXPECT_NEAR(share("printed = 1"), 0.35, 0.02);
+  EXPECT_EQ(share("body_printed = 1 AND printed = 0"), 0.0);
+  EXPECT_NEAR(share("held = 1"), 0.10, 0.02);
+  EXPECT_EQ(queryInt("SELECT min(pages) >= 1 AND max(pages) <= 120 FROM faxes"), 1);
+  EXPECT_EQ(queryInt("SELECT min(date) >= 1199145600 AND max(date) < 1199145600 + 30 * 86400 "
+                     "FROM faxes"),
+            1);
+  // Dates are spread, not bunched: every day of the span has faxes.
+  EXPECT_EQ(queryInt("SELECT count(DISTINCT (date - 1199145600) / 86400) FROM faxes"), 30);
+}
+
+TEST_F(GeneratorTest, TheSameSeedGivesTheSameFaxes) {
+  ok({"generate", "faxsrv", "ALICE", "300", "--seed", "42"});
+  std::string first = dump();
+  EXPECT_EQ(generatedAfresh("42"), first);
+  EXPECT_NE(generatedAfresh("43"), first);
+}
+
+struct FakeEnv {
+  std::map<std::string, std::string> values;
+  EnvLookup lookup() const {
+    return [this](const char* name) -> const char* {
+      auto it = values.find(name);
+      return it == values.end() ? nullptr : it->second.c_str();
+    };
+  }
+};
+
+std::string resolved(std::optional<std::string_view> option, const FakeEnv& env) {
+  std::string path, error;
+  EXPECT_TRUE(resolveStorePath(option, env.lookup(), &path, &error)) << error;
+  return path;
+}
+
+TEST(StorePath, OptionThenVariableThenDefault) {
+  FakeEnv env{{{"FAXSIM_STORE", "/env/store.db"},
+               {"XDG_DATA_HOME", "/xdg"},
+               {"HOME", "/home/u"},
+               {"LOCALAPPDATA", "C:\\Users\\u\\AppData\\Local"}}};
+  EXPECT_EQ(resolved("/opt/store.db", env), "/opt/store.db");
+  EXPECT_EQ(resolved(std::nullopt, env), "/env/store.db");
+  env.values["FAXSIM_STORE"] = "";  // empty counts as unset
+  std::string fallback = resolved(std::nullopt, env);
+#ifdef _WIN32
+  EXPECT_EQ(fallback, "C:\\Users\\u\\AppData\\Local\\faxsim\\store.db");
+#else
+  EXPECT_EQ(fallback, "/xdg/faxsim/store.db");
+  env.values.erase("XDG_DATA_HOME");
+  EXPECT_EQ(resolved(std::nullopt, env), "/home/u/.local/share/faxsim/store.db");
+#endif
+}
+
+TEST(StorePath, NoPlaceForTheDefaultIsAnError) {
+  FakeEnv env;
+  std::string path, error;
+  EXPECT_FALSE(resolveStorePath(std::nullopt, env.lookup(), &path, &error));
+  EXPECT_NE(error.find("FAXSIM_STORE"), std::string::npos);
 }
 
 }  // namespace

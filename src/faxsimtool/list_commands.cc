@@ -1,15 +1,155 @@
-// The list commands: servers, users and one user's faxes with every mark.
+// The list commands: servers, users, one user's faxes with every mark, and
+// faults, each printed as an aligned text table.
+//
+// A table is measured row by row and then printed row by row: its query runs
+// twice inside one read transaction, first to measure the columns and then
+// to print, so both passes see the same rows and none of them is held in
+// memory, a million faxes included. Columns are two spaces apart; lines carry
+// no trailing blanks.
+#include <sqlite3.h>
 #include <stdio.h>
 
-#include "faxsimtool/command.h"
-#include "faxsimtool/dates.h"
-#include "faxsimtool/exit_status.h"
-#include "faxsimtool/listing.h"
-#include "faxsimtool/lookup.h"
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "faxsimtool/command_table.h"
+#include "faxsimtool/numbers_and_dates.h"
+#include "faxsimtool/store_file.h"
+#include "faxsimtool/store_rows.h"
 
 namespace faxsimtool {
 
 namespace {
+
+struct TableColumn {
+  const char* header;
+  bool rightAligned;
+};
+
+class TextTable {
+ public:
+  TextTable(std::initializer_list<TableColumn> columns);
+
+  // Widens the columns to fit `cells` (one per column).
+  void measure(const std::vector<std::string>& cells);
+  void printHeader(FILE* out) const;
+  void printRow(FILE* out, const std::vector<std::string>& cells) const;
+
+ private:
+  void printCells(FILE* out, const std::vector<std::string>& cells) const;
+
+  std::vector<TableColumn> columns_;
+  std::vector<size_t> widths_;
+};
+
+// The width of a UTF-8 text in characters (bytes that do not continue one),
+// so that a user's name with accents lines up like any other.
+size_t displayWidth(const std::string& text) {
+  size_t width = 0;
+  for (char c : text) {
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+      ++width;
+  }
+  return width;
+}
+
+TextTable::TextTable(std::initializer_list<TableColumn> columns) : columns_(columns) {
+  for (const TableColumn& column : columns_)
+    widths_.push_back(displayWidth(column.header));
+}
+
+void TextTable::measure(const std::vector<std::string>& cells) {
+  for (size_t i = 0; i < cells.size() && i < widths_.size(); ++i) {
+    size_t width = displayWidth(cells[i]);
+    if (width > widths_[i])
+      widths_[i] = width;
+  }
+}
+
+void TextTable::printHeader(FILE* out) const {
+  std::vector<std::string> headers;
+  for (const TableColumn& column : columns_)
+    headers.emplace_back(column.header);
+  printCells(out, headers);
+}
+
+void TextTable::printRow(FILE* out, const std::vector<std::string>& cells) const {
+  printCells(out, cells);
+}
+
+void TextTable::printCells(FILE* out, const std::vector<std::string>& cells) const {
+  std::string line;
+  for (size_t i = 0; i < columns_.size(); ++i) {
+    const std::string& cell = i < cells.size() ? cells[i] : std::string();
+    size_t width = displayWidth(cell);
+    size_t padding = widths_[i] > width ? widths_[i] - width : 0;
+    if (i > 0)
+      line += "  ";
+    if (columns_[i].rightAligned)
+      line.append(padding, ' ');
+    line += cell;
+    if (!columns_[i].rightAligned)
+      line.append(padding, ' ');
+  }
+  line.erase(line.find_last_not_of(' ') + 1);
+  line += '\n';
+  fwrite(line.data(), 1, line.size(), out);
+}
+
+struct TableQuery {
+  const char* sql;
+  // Binds the statement's parameters; called before each pass.
+  std::function<void(sqlite::Statement& statement)> bind;
+  // Turns the current row into one cell per column.
+  std::function<void(const sqlite::Statement& row, std::vector<std::string>* cells)> format;
+};
+
+// One pass over the rows; `print` false measures only.
+bool runPass(const Context& ctx, sqlite::Statement& statement, const TableQuery& query,
+             TextTable* table, bool print) {
+  sqlite::ResetGuard reset(statement);
+  if (query.bind)
+    query.bind(statement);
+  std::vector<std::string> cells;
+  int rc;
+  while ((rc = statement.step()) == SQLITE_ROW) {
+    cells.clear();
+    query.format(statement, &cells);
+    if (print)
+      table->printRow(ctx.out, cells);
+    else
+      table->measure(cells);
+  }
+  return rc == SQLITE_DONE;
+}
+
+// Prints the table and returns kExitOk, or reports a store error.
+int printTable(const Context& ctx, sqlite::Database& db, const TableQuery& query, TextTable table) {
+  sqlite::Statement statement;
+  if (!statement.prepare(db, query.sql) || !db.exec("BEGIN"))
+    return ctx.fail(storeError(db));
+  bool measured = runPass(ctx, statement, query, &table, false);
+  if (measured)
+    table.printHeader(ctx.out);
+  bool printed = measured && runPass(ctx, statement, query, &table, true);
+  std::string error = storeError(db);
+  db.exec(printed ? "COMMIT" : "ROLLBACK");
+  if (!printed)
+    return ctx.fail(error);
+  return fflush(ctx.out) == 0 ? kExitOk : ctx.fail("cannot write the listing");
+}
+
+// A mark or flag column: "-" for 0, "yes" for 1, the number for anything else
+// a foreign store might hold.
+std::string markCell(int64_t value) {
+  if (value == 0)
+    return "-";
+  if (value == 1)
+    return "yes";
+  return std::to_string(value);
+}
 
 std::string releaseCell(int64_t release) {
   if (release < 0)
@@ -135,6 +275,43 @@ int runListFaxes(const Context& ctx) {
                      {"HELD", false},
                      {"USER1", false},
                      {"USER2", false}});
+}
+
+int runListFaults(const Context& ctx) {
+  sqlite::Database db;
+  if (!ctx.openStore(&db))
+    return kExitFailure;
+  std::string host = ctx.hasArg(0) ? std::string(ctx.arg(0)) : std::string();
+  TableQuery query;
+  query.sql =
+      "SELECT rowid, host, operation, target, mark_code, error_code, remaining FROM faults"
+      " WHERE ?1 IS NULL OR host = ?1 COLLATE NOCASE ORDER BY rowid";
+  query.bind = [&](sqlite::Statement& statement) {
+    if (ctx.hasArg(0))
+      statement.bindText(1, host);
+  };
+  query.format = [](const sqlite::Statement& row, std::vector<std::string>* cells) {
+    std::string remaining = "always";
+    if (!row.columnIsNull(6)) {
+      int64_t left = row.columnInt(6);
+      remaining = left > 0 ? std::to_string(left) : "spent";
+    }
+    *cells = {std::to_string(row.columnInt(0)),
+              std::string(row.columnText(1)),
+              std::string(row.columnText(2)),
+              row.columnIsNull(3) ? "any" : quoted(row.columnText(3)),
+              row.columnIsNull(4) ? "any" : std::to_string(row.columnInt(4)),
+              std::to_string(row.columnInt(5)),
+              remaining};
+  };
+  return printTable(ctx, db, query,
+                    {{"ID", true},
+                     {"HOST", false},
+                     {"OPERATION", false},
+                     {"TARGET", false},
+                     {"MARK CODE", true},
+                     {"ERROR", true},
+                     {"REMAINING", true}});
 }
 
 }  // namespace faxsimtool

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <iterator>
 #include <utility>
 
 #include "sqlite/file_name.h"
@@ -12,12 +13,15 @@ Database::~Database() {
   close();
 }
 
-Database::Database(Database&& other) noexcept : db_(std::exchange(other.db_, nullptr)) {}
+Database::Database(Database&& other) noexcept
+    : db_(std::exchange(other.db_, nullptr)),
+      transactionSteps_(std::move(other.transactionSteps_)) {}
 
 Database& Database::operator=(Database&& other) noexcept {
   if (this != &other) {
     close();
     db_ = std::exchange(other.db_, nullptr);
+    transactionSteps_ = std::move(other.transactionSteps_);
   }
   return *this;
 }
@@ -39,6 +43,7 @@ bool Database::open(const std::string& path, Mode mode, int busyTimeoutMs) {
 }
 
 void Database::close() {
+  transactionSteps_.reset();
   if (db_ != nullptr) {
     // Statements are owned elsewhere; close_v2 defers until they finalize.
     sqlite3_close_v2(db_);
@@ -56,6 +61,19 @@ bool Database::queryInt(const char* sql, int64_t* value) {
     return false;
   *value = statement.columnInt(0);
   return true;
+}
+
+bool Database::runTransactionStep(TransactionStep step) {
+  static const char* const kSql[] = {"BEGIN", "BEGIN IMMEDIATE", "COMMIT", "ROLLBACK"};
+  static_assert(std::size(kSql) == static_cast<size_t>(TransactionStep::kCount));
+  if (db_ == nullptr)
+    return false;
+  if (!transactionSteps_)
+    transactionSteps_ = std::make_unique<Statement[]>(std::size(kSql));
+  Statement& statement = transactionSteps_[static_cast<size_t>(step)];
+  if (!statement.isPrepared() && !statement.prepare(*this, kSql[static_cast<size_t>(step)]))
+    return false;
+  return statement.run();
 }
 
 int64_t Database::changes() const {

@@ -8,6 +8,7 @@
 
 #include <stdint.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -49,8 +50,16 @@ class Database {
 
   sqlite3* handle() const { return db_; }
 
+  // The statements that begin and end a Transaction (transaction.h). They
+  // are prepared on first use and kept while the connection is open: a
+  // caller that makes one transaction per call would otherwise prepare them
+  // again on every call.
+  enum class TransactionStep { kBeginRead, kBeginWrite, kCommit, kRollback, kCount };
+  bool runTransactionStep(TransactionStep step);
+
  private:
   sqlite3* db_ = nullptr;
+  std::unique_ptr<Statement[]> transactionSteps_;
 };
 
 class Statement {

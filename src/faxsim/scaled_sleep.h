@@ -2,8 +2,8 @@
 // the kernel's Sleep; on POSIX the simulator library exports a Sleep of its
 // own that scales every pause by FAXSIM_SLEEP_SCALE, so that tests need not
 // wait out real pauses.
-#ifndef INKSTAMP_FAXSIM_PAUSE_H_
-#define INKSTAMP_FAXSIM_PAUSE_H_
+#ifndef INKSTAMP_FAXSIM_SCALED_SLEEP_H_
+#define INKSTAMP_FAXSIM_SCALED_SLEEP_H_
 
 #include <stdint.h>
 
@@ -25,4 +25,4 @@ double scaledPauseMs(uint32_t milliseconds, double scale);
 extern "C" RFAX_EXPORT void Sleep(uint32_t milliseconds);
 #endif
 
-#endif  // INKSTAMP_FAXSIM_PAUSE_H_
+#endif  // INKSTAMP_FAXSIM_SCALED_SLEEP_H_

@@ -1,12 +1,11 @@
-#include "faxsimtool/store.h"
-
-#include <sqlite3.h>
+// Store files: opening one after the simulator's check, and building a new
+// one beside its target before moving it into place.
+#include "faxsimtool/store_file.h"
 
 #include <filesystem>
-#include <set>
 
 #include "faxsim/store_schema.h"
-#include "faxsimtool/exit_status.h"
+#include "sqlite/transaction.h"
 
 namespace faxsimtool {
 
@@ -24,36 +23,9 @@ void removeWithSideFiles(const std::string& path) {
     fs::remove(fs::path(path + suffix), ignored);
 }
 
-bool checkTables(sqlite::Database& db, const std::string& path, std::string* error) {
-  sqlite::Statement columns;
-  if (!columns.prepare(db, "SELECT name FROM pragma_table_info(?1)")) {
-    *error = storeError(db);
-    return false;
-  }
-  for (size_t t = 0; t < faxsim::kRequiredTableCount; ++t) {
-    const faxsim::RequiredTable& table = faxsim::kRequiredTables[t];
-    std::set<std::string, std::less<>> present;
-    columns.bindText(1, table.name);
-    while (columns.step() == SQLITE_ROW)
-      present.emplace(columns.columnText(0));
-    columns.reset();
-    if (present.empty()) {
-      *error = path + " is not a faxsim store: it has no table " + table.name;
-      return false;
-    }
-    for (const char* const* column = table.columns; *column != nullptr; ++column) {
-      if (present.find(std::string_view(*column)) == present.end()) {
-        *error = path + " is not a faxsim store: table " + table.name + " has no column " + *column;
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
 bool buildStore(const std::string& path, const StoreSeed& seed, std::string* error) {
   sqlite::Database db;
-  if (!db.open(path, sqlite::Database::Mode::kCreate, kBusyTimeoutMs)) {
+  if (!db.open(path, sqlite::Database::Mode::kCreate, faxsim::kBusyTimeoutMs)) {
     *error = "cannot create " + path + ": " + db.errorMessage();
     return false;
   }
@@ -61,8 +33,8 @@ bool buildStore(const std::string& path, const StoreSeed& seed, std::string* err
     *error = storeError(db);
     return false;
   }
-  Transaction transaction(db);
-  if (!transaction.begin() || !db.exec(faxsim::kCreateStoreSql)) {
+  sqlite::Transaction transaction(db);
+  if (!transaction.beginWrite() || !db.exec(faxsim::kCreateStoreSql)) {
     *error = storeError(db);
     return false;
   }
@@ -88,25 +60,25 @@ bool openStore(const std::string& path, sqlite::Database* db, std::string* error
     *error = path + " is a directory, not a store";
     return false;
   }
-  if (!db->open(path, sqlite::Database::Mode::kReadWrite, kBusyTimeoutMs)) {
+  if (!db->open(path, sqlite::Database::Mode::kReadWrite, faxsim::kBusyTimeoutMs)) {
     *error = "cannot open " + path + ": " + db->errorMessage();
     return false;
   }
-  int64_t version = 0;
-  if (!db->queryInt("PRAGMA user_version", &version)) {
-    // SQLite opens lazily: an unreadable file shows only at the first read.
-    if ((db->errorCode() & 0xFF) == SQLITE_NOTADB)
-      *error = path + " is not a faxsim store: " + db->errorMessage();
-    else
-      *error = "cannot read " + path + ": " + db->errorMessage();
-    return false;
+  std::string why;
+  switch (faxsim::checkStore(*db, &why)) {
+    case faxsim::StoreCheck::kStore:
+      return true;
+    case faxsim::StoreCheck::kNotAStore:
+      *error = path + " is not a faxsim store: " + why;
+      return false;
+    case faxsim::StoreCheck::kUnreadable:
+      *error = "cannot read " + path + ": " + why;
+      return false;
+    case faxsim::StoreCheck::kStoreError:
+      break;
   }
-  if (version != faxsim::kStoreVersion) {
-    *error = path + " is not a faxsim store: its user_version is " + std::to_string(version) +
-             ", not " + std::to_string(faxsim::kStoreVersion);
-    return false;
-  }
-  return checkTables(*db, path, error);
+  *error = storeError(*db);
+  return false;
 }
 
 bool createStore(const std::string& path, bool replace, const StoreSeed& seed, std::string* error) {
@@ -151,23 +123,6 @@ bool createStore(const std::string& path, bool replace, const StoreSeed& seed, s
 
 std::string storeError(const sqlite::Database& db) {
   return std::string("store error: ") + db.errorMessage();
-}
-
-Transaction::~Transaction() {
-  if (active_)
-    db_.exec("ROLLBACK");
-}
-
-bool Transaction::begin() {
-  active_ = db_.exec("BEGIN IMMEDIATE");
-  return active_;
-}
-
-bool Transaction::commit() {
-  if (!db_.exec("COMMIT"))
-    return false;
-  active_ = false;
-  return true;
 }
 
 }  // namespace faxsimtool

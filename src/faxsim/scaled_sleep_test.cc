@@ -1,5 +1,5 @@
 // The POSIX pause: its scale and that it sleeps (or doesn't) accordingly.
-#include "faxsim/pause.h"
+#include "faxsim/scaled_sleep.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
-#include "faxsim/pause.h"
+// Reading FAXSIM_SLEEP_SCALE strictly, and how long a pause lasts under it.
+#include "faxsim/scaled_sleep.h"
 
 namespace faxsim {
 

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <thread>
 
-#include "faxsim/pause.h"
+#include "faxsim/scaled_sleep.h"
 #include "faxsim/trace.h"
 
 extern "C" void Sleep(uint32_t milliseconds) {

@@ -1,4 +1,6 @@
-#include "faxsimtool/args.h"
+// Splitting a command line into options and positionals, and quoting what it
+// held in messages.
+#include "faxsimtool/command.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +64,11 @@ TEST(ParseArgs, RefusesUnknownOptionsAndMisusedValues) {
     EXPECT_FALSE(parse(c.args, &parsed, &error)) << c.error;
     EXPECT_EQ(error, c.error);
   }
+}
+
+TEST(Quoted, EscapesControlBytesSoMessagesStayOnOneLine) {
+  EXPECT_EQ(quoted("a\nb\x7F"), "'a\\x0Ab\\x7F'");
+  EXPECT_EQ(quoted(""), "''");
 }
 
 }  // namespace
