@@ -52,11 +52,11 @@ TEST_F(FaxListTest, ElementsCarryTheFaxAtTheirOffsetsAndZerosElsewhere) {
   std::string longId(83, 'x');
   ASSERT_TRUE(store_.addFax({.handle = 4294967295,
                              .faxId = longId,
-                             .received = 0,
+                             .received = false,
                              .date = -2147483648LL,
                              .pages = -1,
                              .errorCode = 65535,
-                             .viewed = 1}));
+                             .marks = {true}}));  // viewed
   RFaxServerHandle server = connect();
   RFaxListHandle list = 0;
   ASSERT_EQ(fetch(server, &list), 0);

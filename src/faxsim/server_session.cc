@@ -99,13 +99,20 @@ int32_t ServerSession::serverInfo(ServerInfo* info) {
   return kNoError;
 }
 
+// Steps the user query to this server's `userId`, leaving its row to read;
+// the caller resets the query.
+int32_t ServerSession::findUser(const char* userId) {
+  sqlite::Statement& user = store_.sql().findUser;
+  bool bound = user.bindText(1, host_) && user.bindText(2, userId);
+  return lookUp(user, bound, kUserNotFound);
+}
+
 int32_t ServerSession::loadUser(const char* userId, UserRecord* record) {
   if (int32_t error = fault("load_user"))
     return error;
   sqlite::Statement& user = store_.sql().findUser;
   sqlite::ResetGuard reset(user);
-  bool bound = user.bindText(1, host_) && user.bindText(2, userId);
-  if (int32_t error = lookUp(user, bound, kUserNotFound))
+  if (int32_t error = findUser(userId))
     return error;
   memset(record, 0, sizeof(*record));
   copyField(user.columnText(0), record->userId, sizeof(record->userId));
@@ -118,10 +125,8 @@ int32_t ServerSession::faxList(const char* userId, bool allFolders, FaxList* lis
   if (int32_t error = fault("fax_list"))
     return error;
   {
-    sqlite::Statement& user = store_.sql().findUser;
-    sqlite::ResetGuard reset(user);
-    bool bound = user.bindText(1, host_) && user.bindText(2, userId);
-    if (int32_t error = lookUp(user, bound, kUserNotFound))
+    sqlite::ResetGuard reset(store_.sql().findUser);
+    if (int32_t error = findUser(userId))
       return error;
   }
   return list->fetch(store_, host_, userId, allFolders) ? kNoError : kStoreUnavailable;

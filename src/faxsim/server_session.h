@@ -37,6 +37,7 @@ class ServerSession {
 
  private:
   int32_t fault(const char* operation);
+  int32_t findUser(const char* userId);
 
   Store store_;
   std::string host_;

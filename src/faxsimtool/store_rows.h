@@ -68,10 +68,10 @@ struct FaxRow {
   static const char* const kInsertSql;
 
   int64_t handle = 0;
-  std::string_view host;
-  std::string_view owner;
-  std::string_view faxId;
-  std::string_view folder;
+  std::string_view host = {};
+  std::string_view owner = {};
+  std::string_view faxId = {};
+  std::string_view folder = {};
   bool received = true;
   int64_t date = 0;
   int64_t pages = 1;

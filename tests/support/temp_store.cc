@@ -8,6 +8,7 @@
 #include <random>
 
 #include "faxsim/store_schema.h"
+#include "support/world.h"
 
 namespace support {
 
@@ -84,50 +85,48 @@ int64_t TempStore::queryInt(const std::string& sql, int64_t fallback) {
 
 bool TempStore::addServer(const std::string& host, const std::string& description,
                           int64_t release) {
-  sqlite::Statement insert;
-  return insert.prepare(db(),
-                        "INSERT INTO servers (host, description, release) VALUES (?, ?, ?)") &&
-         insert.bindText(1, host) && insert.bindText(2, description) &&
-         insert.bindInt(3, release) && insert.run();
+  faxsimtool::RowInsert<faxsimtool::ServerRow> insert;
+  return insert.prepare(db()) &&
+         insert.add({.host = host, .description = description, .release = release});
 }
 
 bool TempStore::addUser(const std::string& host, const std::string& userId,
                         const std::string& qualifier, const std::string& name) {
-  sqlite::Statement insert;
-  return insert.prepare(db(),
-                        "INSERT INTO users (host, user_id, qualifier, name) VALUES (?, ?, ?, ?)") &&
-         insert.bindText(1, host) && insert.bindText(2, userId) && insert.bindText(3, qualifier) &&
-         insert.bindText(4, name) && insert.run();
+  faxsimtool::RowInsert<faxsimtool::UserRow> insert;
+  return insert.prepare(db()) &&
+         insert.add({.host = host, .userId = userId, .qualifier = qualifier, .name = name});
 }
 
-bool TempStore::addFax(const FaxRow& fax) {
-  sqlite::Statement insert;
-  return insert.prepare(db(),
-                        "INSERT INTO faxes (handle, host, owner, fax_id, folder, received, date,"
-                        " pages, error_code, viewed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)") &&
-         insert.bindInt(1, fax.handle) && insert.bindText(2, fax.host) &&
-         insert.bindText(3, fax.owner) && insert.bindText(4, fax.faxId) &&
-         insert.bindText(5, fax.folder) && insert.bindInt(6, fax.received) &&
-         insert.bindInt(7, fax.date) && insert.bindInt(8, fax.pages) &&
-         insert.bindInt(9, fax.errorCode) && insert.bindInt(10, fax.viewed) && insert.run();
+bool TempStore::addFax(FaxRow fax) {
+  if (fax.host.empty())
+    fax.host = kWorldServer.host;
+  if (fax.owner.empty())
+    fax.owner = kAlice.userId;
+  if (fax.folder.empty())
+    fax.folder = "main";
+  faxsimtool::RowInsert<FaxRow> insert;
+  return insert.prepare(db()) && insert.add(fax);
 }
 
 bool TempStore::addFaxes(const std::string& host, const std::string& owner, int64_t firstHandle,
                          int64_t count) {
-  sqlite::Statement insert;
-  if (!db().exec("BEGIN") ||
-      !insert.prepare(db(),
-                      "INSERT INTO faxes (handle, host, owner, fax_id, received, date, pages)"
-                      " VALUES (?, ?, ?, printf('FAX%06d', ?), ?, ?, ?)"))
+  faxsimtool::RowInsert<FaxRow> insert;
+  if (!db().exec("BEGIN") || !insert.prepare(db()))
     return false;
+  char faxId[24];
   for (int64_t i = 0; i < count; ++i) {
     int64_t handle = firstHandle + i;
+    snprintf(faxId, sizeof faxId, "FAX%06lld", static_cast<long long>(handle));
     // Dates run backwards in blocks, so a date sort has real work to do.
-    bool ok = insert.bindInt(1, handle) && insert.bindText(2, host) && insert.bindText(3, owner) &&
-              insert.bindInt(4, handle) && insert.bindInt(5, i % 3 != 0) &&
-              insert.bindInt(6, 1000000 - (i % 1000) * 60) && insert.bindInt(7, 1 + i % 9) &&
-              insert.run();
-    if (!ok) {
+    FaxRow fax = {.handle = handle,
+                  .host = host,
+                  .owner = owner,
+                  .faxId = faxId,
+                  .folder = "main",
+                  .received = i % 3 != 0,
+                  .date = 1000000 - (i % 1000) * 60,
+                  .pages = 1 + i % 9};
+    if (!insert.add(fax)) {
       db().exec("ROLLBACK");
       return false;
     }

@@ -10,25 +10,16 @@
 #include <optional>
 #include <string>
 
+#include "faxsimtool/store_rows.h"
 #include "sqlite/sqlite_db.h"
 #include "support/files.h"
 #include "support/scoped_env.h"
 
 namespace support {
 
-// One row of the faxes table; unset members take the schema's defaults.
-struct FaxRow {
-  int64_t handle = 0;
-  std::string host = "faxsrv";
-  std::string owner = "ALICE";
-  std::string faxId;
-  std::string folder = "main";
-  int received = 1;
-  int64_t date = 0;
-  int pages = 1;
-  int errorCode = 0;
-  int viewed = 0;
-};
+// One row of the faxes table, written as faxsim writes it; addFax() takes an
+// empty host, owner or folder for the test world's server, ALICE and "main".
+using FaxRow = faxsimtool::FaxRow;
 
 // One row of the faults table; std::nullopt stands for NULL.
 struct FaultRow {
@@ -69,7 +60,7 @@ class TempStore {
                  int64_t release = 0x620);
   bool addUser(const std::string& host, const std::string& userId,
                const std::string& qualifier = "", const std::string& name = "");
-  bool addFax(const FaxRow& fax);
+  bool addFax(FaxRow fax);
   // `count` faxes of `owner` on `host` with handles from `firstHandle` on,
   // IDs "FAX000001"... and varying dates, in one transaction.
   bool addFaxes(const std::string& host, const std::string& owner, int64_t firstHandle,
