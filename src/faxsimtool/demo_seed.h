@@ -3,6 +3,10 @@
 // differ in every way the program can select or show them by: received and
 // sent, main and other folders (one named "Main", which the main-folder view
 // leaves out), both ID forms, dates over five weeks, errors, and marks.
+//
+// It is a story for people trying the tool, and deliberately not the tests'
+// world (tests/support/world.h): the two change for different reasons, and
+// no test depends on the demo's particulars beyond its own.
 #ifndef INKSTAMP_FAXSIMTOOL_DEMO_SEED_H_
 #define INKSTAMP_FAXSIMTOOL_DEMO_SEED_H_
 

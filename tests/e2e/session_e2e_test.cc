@@ -157,14 +157,13 @@ TEST_F(SessionTest, ThirdTryConnectsAndTheRunGoesOn) {
   EXPECT_EQ(store_.marks("B0000102"), "printed");
 }
 
-// The demo's old server is below the release that the program needs. The
+// A server of release 5.10 is below the release that the program needs. The
 // handle stays open after the refusal and is closed at the very end, with
 // no description to show since none was read.
 TEST_F(SessionTest, RefusedReleaseEndsWithStatus1AndClosesTheHandle) {
-  SimStore demo;
-  ASSERT_TRUE(demo.ok());
-  ASSERT_TRUE(demo.createDemo()) << demo.lastFaxsim().describe();
-  ProgramRun result = runAgainst(demo, {"-s", "oldfax", "-u", "dave", "-mp", "*"});
+  ASSERT_TRUE(store_.faxsim({"add-server", "oldfax", "--release", "0x510"}));
+  ASSERT_TRUE(store_.faxsim({"add-user", "oldfax", "DAVE"}));
+  ProgramRun result = run({"-s", "oldfax", "-u", "dave", "-mp", "*"});
   EXPECT_EQ(result.out(),
             outputHead() + connectedAtFirstTry("oldfax") + refusedReleaseTail("oldfax"));
   EXPECT_EQ(result.status(), 1);

@@ -81,10 +81,6 @@ bool SimStore::createWorld(int64_t apiVersion) {
   return createFrom(worldRecipe(apiVersion));
 }
 
-bool SimStore::createDemo(int64_t apiVersion) {
-  return faxsim({"demo"}) && faxsim({"set-setting", "api_version", std::to_string(apiVersion)});
-}
-
 bool SimStore::createFrom(const std::vector<std::vector<std::string>>& recipe) {
   std::string cached = cachedStorePath(recipe);
   std::error_code error;

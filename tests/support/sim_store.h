@@ -44,12 +44,10 @@ class SimStore {
   bool faxsim(const std::vector<std::string>& arguments);
   const ProcessResult& lastFaxsim() const { return lastFaxsim_; }
 
-  // An empty store, the test world (support/world.h), or faxsim's demo
-  // servers, users and faxes; each reports `apiVersion` as the library's
-  // version.
+  // An empty store, or the test world's (support/world.h); either reports
+  // `apiVersion` as the library's version.
   bool create(int64_t apiVersion = kDefaultApiVersion);
   bool createWorld(int64_t apiVersion = kDefaultApiVersion);
-  bool createDemo(int64_t apiVersion = kDefaultApiVersion);
   // The store that the faxsim commands of `recipe` make when run in turn on
   // a path where none exists yet (so the first must make it). The store made
   // is kept in a cache in the build tree, under a name that the recipe and
