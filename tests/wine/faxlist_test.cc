@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "e2e/program_under_test.h"
+#include "e2e/sim_store.h"
 #include "wine.h"
 #include "wine_test_support.h"
 
