@@ -115,6 +115,18 @@ TEST_F(FaxlistTest, SessionFailuresEndAsInkstampsDoAndWriteNoCsv) {
     EXPECT_EQ(listed.trace, marked.trace);
     EXPECT_EQ(folderListing(store_.dir() + "/out"), "");
   }
+
+  // A refused fax list ends inkstamp's run with 0 but can't make a CSV
+  // file: 4, and an older file under the name stays as it was.
+  std::ofstream(csvPath(), std::ios::binary) << "older";
+  addFault({"fax_list", "4"});
+  ProgramRun refused = runFaxlistAgainst(store_, {"-s", "faxsrv", "-u", "alice", "-o", csvPath()});
+  EXPECT_EQ(refused.status(), 4) << refused.out();
+  EXPECT_NE(refused.out().find("Can't write CSV file: " + csvPath() + " (no fax list)\n"),
+            std::string::npos)
+      << refused.out();
+  EXPECT_EQ(fileText(csvPath()), "older");
+  EXPECT_EQ(folderListing(store_.dir() + "/out"), "list.csv ");
 }
 
 TEST_F(FaxlistTest, AnUnwritableCsvPathGivesStatus4AndLeavesNoFile) {
