@@ -31,6 +31,12 @@ void CsvFile::failWithErrno() {
 
 bool CsvFile::create(const char* target) {
   target_ = target;
+  if (target_.empty()) {
+    // Else the temporary file would land in the working folder, only for
+    // the rename to fail once the list is done.
+    fail("no file name");
+    return false;
+  }
   for (int attempt = 0; attempt < kNameTries && file_ == nullptr; ++attempt) {
     // Beside the target, so that the rename stays within one file system.
     temporary_ =

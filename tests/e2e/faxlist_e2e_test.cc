@@ -137,6 +137,9 @@ TEST_F(FaxlistTest, AnUnwritableCsvPathGivesStatus4AndLeavesNoFile) {
       << missing.out();
   EXPECT_EQ(callsOf(missing.trace, "RFaxCreateServerHandle"), "");
   EXPECT_FALSE(fs::exists(store_.dir() + "/out"));
+  ProgramRun empty = runFaxlistAgainst(store_, {"-s", "faxsrv", "-u", "alice", "-o", ""});
+  EXPECT_EQ(empty.status(), 4) << empty.out();
+  EXPECT_TRUE(empty.out().ends_with("Can't write CSV file:  (no file name)\n")) << empty.out();
 
   // A folder under the name: found out when the list is complete and would
   // replace it; the folder stays and the temporary file goes.
