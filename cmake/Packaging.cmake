@@ -3,10 +3,11 @@
 #
 #   inkstamp-<version>-<win32|win64>.zip
 #       What an administrator installs beside the vendor's RFWIN32.dll:
-#       inkstamp.exe, the README and the install note. Never our simulator DLL.
+#       inkstamp.exe, faxlist.exe, the README and the install note. Never our
+#       simulator DLL.
 #   inkstamp-<version>-<win32|win64>-simulator-test.zip
-#       For trying the program without a fax server: inkstamp.exe with the
-#       simulator's RFWIN32.dll and its faxsim.exe. Not for a server's machine:
+#       For trying the programs without a fax server: inkstamp.exe and
+#       faxlist.exe with the simulator's RFWIN32.dll and its faxsim.exe. Not for a server's machine:
 #       its RFWIN32.dll would shadow the vendor's.
 #
 # Each archive is one component; the install rules of the rest of the tree
@@ -41,12 +42,12 @@ endif()
 
 # The program's archive. (install(TARGETS) rather than install(FILES), so
 # that CPACK_STRIP_FILES applies.)
-install(TARGETS inkstamp RUNTIME DESTINATION . COMPONENT program)
+install(TARGETS inkstamp faxlist RUNTIME DESTINATION . COMPONENT program)
 install(FILES ${install_note} ${readme} DESTINATION . COMPONENT program)
 
 # The simulator test archive: a complete, runnable set. The DLL's own import
 # library goes to a component that no archive holds.
-install(TARGETS inkstamp faxsim rfwin32
+install(TARGETS inkstamp faxlist faxsim rfwin32
         RUNTIME DESTINATION . COMPONENT simulator_test
         ARCHIVE DESTINATION lib COMPONENT simulator_import_library)
 install(FILES ${simulator_note} ${readme} DESTINATION . COMPONENT simulator_test)

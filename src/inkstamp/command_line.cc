@@ -1,6 +1,8 @@
-// The option loop, the request checks and the usage text of inkstamp.
+// The option loop, the request checks and the usage text of inkstamp; the
+// loop and the shared options serve faxlist as well.
 #include "inkstamp/command_line.h"
 
+#include <stdio.h>
 #include <string.h>
 
 namespace {
@@ -61,20 +63,27 @@ bool takeMarkOption(const char* argument, MarkSet* marks) {
   return false;
 }
 
-// Takes the option at `argv[*index]` into `request` and moves `*index` past
-// it and its value. False when the option is unknown, refused or lacks its
-// value.
-bool takeOption(int argc, char** argv, int* index, RunRequest* request) {
+// Takes a marking option into the request's mark set.
+bool readMarkOption(int /*argc*/, char** argv, int* index, SelectionRequest* request) {
+  if (!takeMarkOption(argv[*index], &static_cast<RunRequest*>(request)->marks))
+    return false;
+  ++*index;
+  return true;
+}
+
+// Takes the shared option at `argv[*index]` into `request` and moves `*index`
+// past it and its value. False when it is no shared option or lacks its
+// value; `*isShared` tells which.
+bool takeSharedOption(int argc, char** argv, int* index, SelectionRequest* request,
+                      bool* isShared) {
   const char* argument = argv[*index];
-  bool hasValue = *index + 1 < argc && argv[*index + 1] != nullptr;
+  *isShared = true;
   if (strcmp(argument, "-a") == 0) {
     request->mainFolderOnly = false;
   } else if (strcmp(argument, "-s") == 0 || strcmp(argument, "-u") == 0) {
     // The value is taken whatever it holds, even "-?" or "".
-    if (!hasValue)
+    if (!takeOptionValue(argc, argv, index, argument[1] == 's' ? &request->host : &request->user))
       return false;
-    ++*index;
-    (argument[1] == 's' ? request->host : request->user) = argv[*index];
   } else if (strcmp(argument, "-R") == 0) {
     request->directions |= kDirectionReceived;
   } else if (strcmp(argument, "-S") == 0) {
@@ -83,7 +92,8 @@ bool takeOption(int argc, char** argv, int* index, RunRequest* request) {
     request->sortOrder = kSortByDate;
   } else if (strcmp(argument, "-tr") == 0) {
     request->sortOrder = kSortByDateReversed;
-  } else if (!takeMarkOption(argument, &request->marks)) {
+  } else {
+    *isShared = false;
     return false;
   }
   ++*index;
@@ -92,15 +102,25 @@ bool takeOption(int argc, char** argv, int* index, RunRequest* request) {
 
 }  // namespace
 
-CommandLineOutcome readCommandLine(int argc, char** argv, RunRequest* request) {
-  *request = RunRequest();
+bool takeOptionValue(int argc, char** argv, int* index, const char** value) {
+  if (*index + 1 >= argc || argv[*index + 1] == nullptr)
+    return false;
+  ++*index;
+  *value = argv[*index];
+  return true;
+}
+
+CommandLineOutcome readSharedOptions(int argc, char** argv, SelectionRequest* request,
+                                     OwnOptionReader readOwnOption) {
   int index = 1;
   // Options end at the first argument that does not begin with '-', the
   // empty one included; it and all after it are fax-ID patterns.
   while (index < argc && argv[index] != nullptr && argv[index][0] == '-') {
     if (isHelpKeyword(argv[index]))
       return CommandLineOutcome::kUsage;
-    if (!takeOption(argc, argv, &index, request))
+    bool isShared = false;
+    if (!takeSharedOption(argc, argv, &index, request, &isShared) &&
+        (isShared || !readOwnOption(argc, argv, &index, request)))
       return CommandLineOutcome::kUsage;
   }
   request->firstPattern = index;
@@ -111,11 +131,29 @@ CommandLineOutcome readCommandLine(int argc, char** argv, RunRequest* request) {
     return CommandLineOutcome::kMissingHost;
   if (request->user == nullptr)
     return CommandLineOutcome::kMissingUser;
+  return CommandLineOutcome::kComplete;
+}
+
+CommandLineOutcome readCommandLine(int argc, char** argv, RunRequest* request) {
+  *request = RunRequest();
+  CommandLineOutcome outcome = readSharedOptions(argc, argv, request, readMarkOption);
+  if (outcome != CommandLineOutcome::kComplete)
+    return outcome;
   if (request->marks == 0)
     return CommandLineOutcome::kMissingMarks;
-  if (index >= argc || argv[index] == nullptr)
+  if (request->firstPattern >= argc || argv[request->firstPattern] == nullptr)
     return CommandLineOutcome::kMissingPatterns;
   return CommandLineOutcome::kComplete;
+}
+
+void printRefusal(CommandLineOutcome outcome, void (*printUsageText)(FILE* stream)) {
+  if (outcome == CommandLineOutcome::kMissingHost) {
+    printf("\n");
+  } else if (const char* message = missingOptionMessage(outcome)) {
+    printf("%s", message);
+    printf("\n");
+  }
+  printUsageText(stdout);
 }
 
 const char* missingOptionMessage(CommandLineOutcome outcome) {

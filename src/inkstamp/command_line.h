@@ -1,7 +1,8 @@
 // The command line of inkstamp: the option loop that reads the arguments into
 // a run request, the checks that the request is complete, and the usage
-// text. Reading the command line prints nothing; the caller prints what the
-// outcome asks for.
+// text. The loop and the options that choose the server, the user and the
+// faxes are shared with faxlist, which adds options of its own. Reading the
+// command line prints nothing; the caller prints what the outcome asks for.
 #ifndef INKSTAMP_INKSTAMP_COMMAND_LINE_H_
 #define INKSTAMP_INKSTAMP_COMMAND_LINE_H_
 
@@ -45,17 +46,22 @@ enum : SortOrder {
   kSortByDateReversed = 2,  // -tr
 };
 
-// Everything the command line asks for. The texts are borrowed from the
-// argument vector.
-struct RunRequest {
+// What the options that every program on the session share ask for: the
+// server, the user, and which of the user's faxes in what order. The texts
+// are borrowed from the argument vector.
+struct SelectionRequest {
   const char* host = nullptr;
   const char* user = nullptr;
-  MarkSet marks = 0;
   DirectionFilter directions = 0;
   SortOrder sortOrder = kSortNone;
   bool mainFolderOnly = true;
   // Index of the first fax-ID pattern, or the argument count when none.
   int32_t firstPattern = 1;
+};
+
+// Everything inkstamp's command line asks for.
+struct RunRequest : SelectionRequest {
+  MarkSet marks = 0;
 };
 
 // What reading the command line came to, and so what to print before
@@ -69,7 +75,33 @@ enum class CommandLineOutcome {
   kMissingPatterns,  // likewise
 };
 
-// Reads `argv[1]` to `argv[argc - 1]` into `request` and checks it. On
+// Takes a program's own option at `argv[*index]` into `request` (the
+// program's request, derived from SelectionRequest) and moves `*index` past
+// it and its value. False when the option is unknown, refused or lacks its
+// value.
+using OwnOptionReader = bool (*)(int argc, char** argv, int* index, SelectionRequest* request);
+
+// The option loop and the checks that the programs share. From `argv[1]` on,
+// while an argument begins with '-': a help keyword, in any letter case, ends
+// the loop with kUsage; -a, -s, -u, -R, -S, -t and -tr are taken into
+// `request`; any other option goes to `readOwnOption`, and one that it
+// refuses ends the loop with kUsage. Then `request->firstPattern` is set, a
+// direction filter of 0 becomes both directions, and a request without a
+// server or a user gives kMissingHost or kMissingUser.
+CommandLineOutcome readSharedOptions(int argc, char** argv, SelectionRequest* request,
+                                     OwnOptionReader readOwnOption);
+
+// Takes the value of the option at `argv[*index]`: the next argument,
+// whatever it holds (even "-?" or ""), moving `*index` onto it. False when
+// there is none.
+bool takeOptionValue(int argc, char** argv, int* index, const char** value);
+
+// Prints what a refused command line gets before the usage text (a blank
+// line when the server is missing, the message and a blank line when
+// something else is), then the usage text with `printUsageText`; no flush.
+void printRefusal(CommandLineOutcome outcome, void (*printUsageText)(FILE* stream));
+
+// Reads inkstamp's `argv[1]` to `argv[argc - 1]` into `request` and checks it. On
 // kComplete the direction filter is never 0, at least one mark is asked for
 // and `request->firstPattern` names the first of at least one pattern.
 CommandLineOutcome readCommandLine(int argc, char** argv, RunRequest* request);

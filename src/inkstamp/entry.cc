@@ -2,11 +2,8 @@
 // final disconnection check.
 #include "inkstamp/entry.h"
 
-#include <stdio.h>
-
-#include <new>
-
 #include "inkstamp/mark_program.h"
+#include "rfaxprogram/program_entry.h"
 
 namespace {
 
@@ -19,39 +16,14 @@ const char kBuildIdentification[] = "@(#)Built: Dec  6 2008";
 const char* volatile releaseIdentification = kReleaseIdentification;
 const char* volatile buildIdentification = kBuildIdentification;
 
-const size_t kMarkerLength = sizeof("@(#)") - 1;
-const size_t kReleasePrefixLength = sizeof("@(#)Release: ") - 1;
-
-const char kTitle[] = "InkStamp - Mark faxes on a RightFax server";
-
-// The one program object. It is never destroyed: process exit reclaims it,
-// and a pointer with static storage keeps leak checkers from calling it lost.
+// The one program object, never destroyed.
 MarkProgram* program = nullptr;
-
-void printBanner() {
-  printf("%s\n", kTitle);
-  printf("Version %s [%s]\n", releaseIdentification + kReleasePrefixLength,
-         buildIdentification + kMarkerLength);
-  printf("\n");
-  printf("Mark a RightFax user's faxes as printed/unprinted, viewed/unviewed, etc.\n");
-  printf("\n");
-  fflush(stdout);
-}
 
 }  // namespace
 
 int runInkStamp(int argc, char** argv) {
-  printBanner();
-  program = new (std::nothrow) MarkProgram;
-  if (program == nullptr) {
-    printf("Not enough memory to start.\n");
-    fflush(stdout);
-    return 1;
-  }
-  program->output = stdout;
-  int status = program->run(argc, argv);
-  // run() leaves the connection open only after a refused server release.
-  if (program->serverHandle != 0)
-    program->disconnect();
-  return status;
+  printBanner("InkStamp - Mark faxes on a RightFax server", releaseIdentification,
+              buildIdentification,
+              "Mark a RightFax user's faxes as printed/unprinted, viewed/unviewed, etc.");
+  return runProgramObject(program, argc, argv);
 }

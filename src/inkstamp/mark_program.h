@@ -9,15 +9,8 @@
 
 #include "faxclient/faxclient.h"
 #include "inkstamp/command_line.h"
+#include "inkstamp/fax_selection.h"
 #include "rfaxprogram/fax_program.h"
-
-// The order in which the fax list is sorted. It is process-wide because the
-// client library hands the comparison nothing but the two elements.
-extern SortOrder sortOrder;
-
-// The comparison handed to RFaxListSort: -1, 0 or 1 by `date`, reversed when
-// sortOrder is kSortByDateReversed at the time of the call.
-int32_t RFAXAPI compareFaxDates(const FaxListElement* left, const FaxListElement* right);
 
 class MarkProgram : public FaxProgram {
  public:
@@ -30,9 +23,10 @@ class MarkProgram : public FaxProgram {
   // 255 usage. Called once, with `output` set.
   int run(int argc, char** argv);
 
-  // The marking pass: fetches the user's fax list, sorts it when asked,
-  // marks each fax whose ID matches one of `patterns` (null-terminated) and
-  // whose direction is wanted, and prints the progress and summary.
+  // The marking pass: the selection walk (fax_selection.h) over the user's
+  // fax list, marking each fax whose ID matches one of `patterns`
+  // (null-terminated) and whose direction is wanted, with the progress and
+  // summary lines.
   void markFaxes(DirectionFilter directions, MarkSet marks, char** patterns);
 
   // Loads one fax and applies each mark of `marks` in the fixed mark order.
@@ -43,10 +37,6 @@ class MarkProgram : public FaxProgram {
   FILE* output = nullptr;
   // Limits the marking pass to the main folder (false with -a).
   bool mainFolderOnly = true;
-
- private:
-  int runRequest(const RunRequest& request, char** argv);
-  int refuseRequest(CommandLineOutcome outcome);
 };
 
 #endif  // INKSTAMP_INKSTAMP_MARK_PROGRAM_H_

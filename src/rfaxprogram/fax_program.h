@@ -8,8 +8,10 @@
 #define INKSTAMP_RFAXPROGRAM_FAX_PROGRAM_H_
 
 #include <stdint.h>
+#include <stdio.h>
 
 #include "faxclient/faxclient.h"
+#include "rfaxprogram/exit_status.h"
 
 class FaxProgram {
  public:
@@ -45,6 +47,18 @@ class FaxProgram {
   // Looks the user up and keeps the user's qualifier, ID and name. On
   // failure the user fields stay as they were.
   bool loadUser(const char* userIdToFind);
+
+  // The start of a run on behalf of one user, as every program on the
+  // session makes it: the server line, connect(), the server's description,
+  // the user lookup and the user line, with their messages (`output` is the
+  // program's own stream, standard output too). kExitRan when the user was
+  // found and the program's work may begin; otherwise the exit status. After
+  // a refused release the connection stays open for the caller's final
+  // check; after 2 and 3 the session has disconnected.
+  int startUserSession(const char* host, const char* user, FILE* output);
+
+  // The end of a run whose user was found: a blank line, then disconnect().
+  void endUserSession(FILE* output);
 
   // The text of lastError, in errorBuffer: valid until the next call.
   const char* errorText();

@@ -63,9 +63,17 @@ std::chrono::milliseconds runTimeout() {
   return std::chrono::seconds(seconds);
 }
 
+std::vector<std::string> faxlistCommand() {
+  return {INKSTAMP_E2E_FAXLIST_PATH};
+}
+
 ProcessResult runProgram(const std::vector<std::string>& arguments,
                          const std::vector<EnvSetting>& env, std::chrono::milliseconds timeout) {
-  std::vector<std::string> argv = programCommand();
+  return runCommand(programCommand(), arguments, env, timeout);
+}
+
+ProcessResult runCommand(std::vector<std::string> argv, const std::vector<std::string>& arguments,
+                         const std::vector<EnvSetting>& env, std::chrono::milliseconds timeout) {
   argv.insert(argv.end(), arguments.begin(), arguments.end());
   ProcessOptions options;
   options.env = env;

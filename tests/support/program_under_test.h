@@ -44,6 +44,17 @@ ProcessResult runProgram(const std::vector<std::string>& arguments,
                          const std::vector<EnvSetting>& env,
                          std::chrono::milliseconds timeout = runTimeout());
 
+// The command that starts faxlist, the listing companion of the program,
+// built beside the tests.
+std::vector<std::string> faxlistCommand();
+
+// Runs `command` followed by `arguments` as runProgram() runs the program
+// under test.
+ProcessResult runCommand(std::vector<std::string> command,
+                         const std::vector<std::string>& arguments,
+                         const std::vector<EnvSetting>& env,
+                         std::chrono::milliseconds timeout = runTimeout());
+
 }  // namespace support
 
 #endif  // INKSTAMP_TESTS_SUPPORT_PROGRAM_UNDER_TEST_H_

@@ -161,15 +161,32 @@ std::string SimStore::marks(const std::string& faxId) const {
   return text.empty() ? "none" : text;
 }
 
-ProgramRun runAgainst(const SimStore& store, const std::vector<std::string>& arguments,
-                      const std::vector<EnvSetting>& env, std::chrono::milliseconds timeout) {
+namespace {
+
+ProgramRun runCommandAgainst(const SimStore& store, const std::vector<std::string>& command,
+                             const std::vector<std::string>& arguments,
+                             const std::vector<EnvSetting>& env,
+                             std::chrono::milliseconds timeout) {
   store.clearTrace();
   std::vector<EnvSetting> environment = store.programEnvironment();
   environment.insert(environment.end(), env.begin(), env.end());
   ProgramRun run;
-  run.process = runProgram(arguments, environment, timeout);
+  run.process = runCommand(command, arguments, environment, timeout);
   run.trace = store.trace();
   return run;
+}
+
+}  // namespace
+
+ProgramRun runAgainst(const SimStore& store, const std::vector<std::string>& arguments,
+                      const std::vector<EnvSetting>& env, std::chrono::milliseconds timeout) {
+  return runCommandAgainst(store, programCommand(), arguments, env, timeout);
+}
+
+ProgramRun runFaxlistAgainst(const SimStore& store, const std::vector<std::string>& arguments,
+                             const std::vector<EnvSetting>& env,
+                             std::chrono::milliseconds timeout) {
+  return runCommandAgainst(store, faxlistCommand(), arguments, env, timeout);
 }
 
 std::string callsOf(const std::string& trace, std::string_view function) {

@@ -102,6 +102,11 @@ ProgramRun runAgainst(const SimStore& store, const std::vector<std::string>& arg
                       const std::vector<EnvSetting>& env = {},
                       std::chrono::milliseconds timeout = runTimeout());
 
+// The same with faxlist in place of the program under test.
+ProgramRun runFaxlistAgainst(const SimStore& store, const std::vector<std::string>& arguments,
+                             const std::vector<EnvSetting>& env = {},
+                             std::chrono::milliseconds timeout = runTimeout());
+
 // The lines of `trace` that record calls of `function`, such as "InkStampFax".
 std::string callsOf(const std::string& trace, std::string_view function);
 

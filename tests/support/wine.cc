@@ -96,6 +96,7 @@ const Wine& Wine::get() {
     w.defFile = variable("INKSTAMP_RFWIN32_DEF");
     w.stdcall = variable("INKSTAMP_RFAX_STDCALL") == "1";
     w.nativeInkstamp = variable("INKSTAMP_NATIVE_INKSTAMP");
+    w.nativeFaxlist = variable("INKSTAMP_NATIVE_FAXLIST");
     w.nativeFaxsim = variable("INKSTAMP_NATIVE_FAXSIM");
     return w;
   }();

@@ -27,6 +27,7 @@ class Wine {
   std::string defFile;         // the .def the import library is made from
   bool stdcall = false;        // functions decorated as __stdcall (_Name@N)
   std::string nativeInkstamp;  // the POSIX build of the program
+  std::string nativeFaxlist;   // the POSIX build of its listing companion
   std::string nativeFaxsim;    // the POSIX store tool
 
   // How long one program of these tests may run, Wine's start-up included.

@@ -62,17 +62,20 @@ void makeWorldStore(const std::string& store,
 }
 
 ProcessResult runNative(const std::vector<std::string>& arguments, const std::string& store,
-                        const std::string& trace) {
-  std::vector<std::string> command = {Wine::get().nativeInkstamp};
+                        const std::string& trace, const std::string& workingDirectory, Tool tool) {
+  const Wine& wine = Wine::get();
+  std::vector<std::string> command = {tool == Tool::kFaxlist ? wine.nativeFaxlist
+                                                             : wine.nativeInkstamp};
   command.insert(command.end(), arguments.begin(), arguments.end());
   ProcessOptions options = nativeOptions();
   options.env = {
       {"FAXSIM_STORE", store}, {"FAXSIM_SLEEP_SCALE", "0"}, {"FAXSIM_TRACE", traceSetting(trace)}};
+  options.workingDirectory = workingDirectory;
   return runProcess(command, options);
 }
 
 ProcessResult runWindows(const std::vector<std::string>& arguments, const std::string& store,
-                         const std::string& trace, const std::string& workingDirectory) {
+                         const std::string& trace, const std::string& workingDirectory, Tool tool) {
   const Wine& wine = Wine::get();
   ProcessOptions options = wine.options();
   options.env.insert(options.env.end(),
@@ -80,7 +83,8 @@ ProcessResult runWindows(const std::vector<std::string>& arguments, const std::s
                       {"FAXSIM_TRACE", traceSetting(trace.empty() ? "" : Wine::windowsPath(trace))},
                       {"FAXSIM_SLEEP_SCALE", std::nullopt}});
   options.workingDirectory = workingDirectory;
-  return runProcess(wine.command("inkstamp.exe", arguments), options);
+  return runProcess(
+      wine.command(tool == Tool::kFaxlist ? "faxlist.exe" : "inkstamp.exe", arguments), options);
 }
 
 std::string describe(const ProcessResult& result) {

@@ -28,13 +28,20 @@ std::string listFaxes(const std::string& store, const std::string& host, const s
 void makeWorldStore(const std::string& store,
                     const std::vector<std::vector<std::string>>& commands = {});
 
-// Runs the program on a store: natively (pauses scaled to nothing) or as
-// inkstamp.exe under Wine (the kernel's real pauses). `trace`, when not
-// empty, is the file the simulator traces its calls to.
+// The programs that run on a store.
+enum class Tool { kInkstamp, kFaxlist };
+
+// Runs a program (inkstamp unless `tool` says otherwise) on a store:
+// natively (pauses scaled to nothing) or as its .exe under Wine (the
+// kernel's real pauses). `trace`, when not empty, is the file the simulator
+// traces its calls to; `workingDirectory`, when not empty, the folder it
+// runs in.
 ProcessResult runNative(const std::vector<std::string>& arguments, const std::string& store,
-                        const std::string& trace = "");
+                        const std::string& trace = "", const std::string& workingDirectory = "",
+                        Tool tool = Tool::kInkstamp);
 ProcessResult runWindows(const std::vector<std::string>& arguments, const std::string& store,
-                         const std::string& trace = "", const std::string& workingDirectory = "");
+                         const std::string& trace = "", const std::string& workingDirectory = "",
+                         Tool tool = Tool::kInkstamp);
 
 // Describes a run for a failure message: how it ended, and what it wrote.
 std::string describe(const ProcessResult& result);

@@ -1,7 +1,7 @@
 # Makes the Windows packages of one cross build with cpack and checks what each
-# ZIP holds: the program's archive has inkstamp.exe and its documents and never
-# a DLL (an RFWIN32.dll there would shadow the vendor's); the simulator test
-# archive has the simulator's DLL and tool as well.
+# ZIP holds: the program's archive has inkstamp.exe, faxlist.exe and their
+# documents and never a DLL (an RFWIN32.dll there would shadow the vendor's);
+# the simulator test archive has the simulator's DLL and tool as well.
 #
 # cmake -DBUILD_DIR=<cross build> -DOUT_DIR=<scratch> -P check_packages.cmake
 
@@ -40,9 +40,9 @@ foreach(zip IN LISTS zips)
   zip_contents("${OUT_DIR}/${zip}" files)
   message(STATUS "${zip}: ${files}")
   if(zip MATCHES "-simulator-test\\.zip$")
-    set(expected "README.txt;RFWIN32.dll;SIMULATOR.txt;faxsim.exe;inkstamp.exe")
+    set(expected "README.txt;RFWIN32.dll;SIMULATOR.txt;faxlist.exe;faxsim.exe;inkstamp.exe")
   elseif(zip MATCHES "^inkstamp-[0-9.]+-win(32|64)\\.zip$")
-    set(expected "INSTALL.txt;README.txt;inkstamp.exe")
+    set(expected "INSTALL.txt;README.txt;faxlist.exe;inkstamp.exe")
   else()
     message(FATAL_ERROR "unexpected archive ${zip}")
   endif()

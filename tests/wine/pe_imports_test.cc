@@ -143,6 +143,24 @@ TEST(PeImports, ProgramNeedsOnlyTheSystemAndTheClientLibrary) {
   }
 }
 
+// faxlist.exe stands alone like inkstamp.exe, and cannot mark: it does not
+// even import the two functions that load and mark a fax.
+TEST(PeImports, FaxlistNeedsOnlyTheSystemAndTakesNoMarkingCall) {
+  auto dlls = imports(Wine::get().stagePath("faxlist.exe"));
+  ASSERT_EQ(dlls.count("rfwin32.dll"), 1u) << "faxlist.exe does not import RFWIN32.dll";
+  for (const auto& [dll, functions] : dlls) {
+    if (dll != "rfwin32.dll") {
+      EXPECT_EQ(kSystemDlls.count(dll), 1u) << "faxlist.exe needs " << dll;
+    }
+  }
+  std::set<std::string> allowed = undecoratedNames();
+  allowed.erase("RFaxLoadFax3");
+  allowed.erase("InkStampFax");
+  for (const std::string& function : dlls["rfwin32.dll"])
+    EXPECT_EQ(allowed.count(function), 1u) << "faxlist.exe imports " << function;
+  EXPECT_EQ(dlls["rfwin32.dll"].count("RFaxGetFaxList"), 1u);
+}
+
 TEST(PeImports, SimulatorDllExportsExactlyTheClientFunctions) {
   EXPECT_EQ(exports(Wine::get().stagePath("RFWIN32.dll")), undecoratedNames());
 }

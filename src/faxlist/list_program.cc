@@ -1,0 +1,95 @@
+// The run sequence of faxlist: command line, CSV file, the shared session
+// and selection walk, and the exit status.
+#include "faxlist/list_program.h"
+
+#include "faxlist/csv_file.h"
+#include "faxlist/fax_rows.h"
+#include "inkstamp/fax_selection.h"
+
+namespace {
+
+// Shows each fax the walk selects as a table row and a CSV record.
+class FaxLister final : public SelectedFaxHandler {
+ public:
+  FaxLister(FILE* output, FILE* csv, DirectionFilter directions)
+      : output_(output), csv_(csv), directions_(directions) {}
+
+  void onSelected(const FaxListElement* fax, const SelectionTallies& tallies) override {
+    if (tallies.selected == 1) {
+      fprintf(output_, "\n");
+      printTableHeading(output_);
+    }
+    printTableRow(output_, fax);
+    if (csv_ != nullptr)
+      writeCsvRecord(csv_, fax);
+  }
+
+  // inkstamp's summary without its marking counts.
+  void onWalked(const SelectionTallies& tallies) override {
+    fprintf(output_, "\n");
+    fprintf(output_, "faxes:%d skipped:%d total:%d\n", tallies.selected, tallies.skipped,
+            tallies.selected + tallies.skipped);
+    printSelectionCounts(output_, tallies, directions_);
+    fflush(output_);
+  }
+
+ private:
+  FILE* output_;
+  FILE* csv_;
+  DirectionFilter directions_;
+};
+
+}  // namespace
+
+int ListProgram::run(int argc, char** argv) {
+  ListRequest request;
+  CommandLineOutcome outcome = readListCommandLine(argc, argv, &request);
+  if (outcome != CommandLineOutcome::kComplete) {
+    printRefusal(outcome, printListUsage);
+    fflush(output);
+    return kExitUsage;
+  }
+
+  // A file that can't even be begun is reported before the server is
+  // troubled; a run that stops in the session removes it again.
+  CsvFile csv;
+  if (request.csvPath != nullptr && !csv.create(request.csvPath)) {
+    fprintf(output, "Can't write CSV file: %s (%s)\n", request.csvPath, csv.problem());
+    fflush(output);
+    return kExitCsvFile;
+  }
+  int status = startUserSession(request.host, request.user, output);
+  if (status != kExitRan)
+    return status;
+
+  bool listed = listFaxes(request, argv, csv.stream());
+  if (request.csvPath != nullptr) {
+    if (!listed) {
+      // A header alone would say that nothing was selected, and an older
+      // file would pass for this run's: the target is left as it was.
+      csv.discard();
+      fprintf(output, "Can't write CSV file: %s (no fax list)\n", request.csvPath);
+      status = kExitCsvFile;
+    } else if (!csv.commit()) {
+      fprintf(output, "Can't write CSV file: %s (%s)\n", request.csvPath, csv.problem());
+      status = kExitCsvFile;
+    } else {
+      fprintf(output, "CSV file written: %s\n", request.csvPath);
+    }
+    fflush(output);
+  }
+  endUserSession(output);
+  return status;
+}
+
+bool ListProgram::listFaxes(const ListRequest& request, char** argv, FILE* csv) {
+  sortOrder = request.sortOrder;
+  FaxSelection selection;
+  selection.directions = request.directions;
+  // No fax-ID on the command line: every fax.
+  selection.patterns =
+      argv[request.firstPattern] != nullptr ? argv + request.firstPattern : nullptr;
+  selection.mainFolderOnly = request.mainFolderOnly;
+  FaxLister lister(output, csv, request.directions);
+  return walkSelection(serverHandle, userId, selection, output, &lister);
+}

@@ -1,0 +1,7 @@
+// The faxlist executable: lists the faxes that inkstamp's options select,
+// marking none. Everything but the process entry is in faxlist_core.
+#include "faxlist/entry.h"
+
+int main(int argc, char** argv) {
+  return runFaxList(argc, argv);
+}

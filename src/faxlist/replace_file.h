@@ -1,0 +1,21 @@
+// The two file operations that differ between POSIX and Windows when a file
+// is written under a temporary name and then put in place of the target:
+// creating a file that must not exist yet, and renaming it over the target.
+#ifndef INKSTAMP_FAXLIST_REPLACE_FILE_H_
+#define INKSTAMP_FAXLIST_REPLACE_FILE_H_
+
+#include <stddef.h>
+#include <stdio.h>
+
+// Creates `path` for writing in binary mode, failing when anything exists
+// under that name. Null on failure, with errno set.
+FILE* createNewFile(const char* path);
+
+// Renames `from` to `to`, replacing a file that `to` names. On failure
+// writes why into `problem` (of `size` bytes) and leaves both as they were.
+bool replaceFile(const char* from, const char* to, char* problem, size_t size);
+
+// The process's ID, to tell concurrent writers' temporary names apart.
+unsigned long processId();
+
+#endif  // INKSTAMP_FAXLIST_REPLACE_FILE_H_

@@ -1,0 +1,41 @@
+// What the entry point of every program on the session does around its one
+// program object: the banner that opens each run, and the object's creation,
+// run and final disconnection check.
+#ifndef INKSTAMP_RFAXPROGRAM_PROGRAM_ENTRY_H_
+#define INKSTAMP_RFAXPROGRAM_PROGRAM_ENTRY_H_
+
+#include <stdio.h>
+
+#include <new>
+
+#include "rfaxprogram/exit_status.h"
+
+// Prints the banner on standard output and flushes it: `title`, then
+// "Version R [B]" with R from `releaseIdentification` ("@(#)Release: R") and
+// B from `buildIdentification` ("@(#)Built: ..." without its "@(#)"), a blank
+// line, `purpose` and a blank line.
+void printBanner(const char* title, const char* releaseIdentification,
+                 const char* buildIdentification, const char* purpose);
+
+// Creates the program object in `program`, which the caller keeps in static
+// storage: it is never destroyed, process exit reclaims it, and a pointer
+// that outlives the run keeps leak checkers from calling it lost. Runs it on
+// the command line with standard output as its output and returns its exit
+// status; run() leaves the connection open only after a refused server
+// release, and this closes it.
+template <typename Program>
+int runProgramObject(Program*& program, int argc, char** argv) {
+  program = new (std::nothrow) Program;
+  if (program == nullptr) {
+    printf("Not enough memory to start.\n");
+    fflush(stdout);
+    return kExitNoConnection;
+  }
+  program->output = stdout;
+  int status = program->run(argc, argv);
+  if (program->serverHandle != 0)
+    program->disconnect();
+  return status;
+}
+
+#endif  // INKSTAMP_RFAXPROGRAM_PROGRAM_ENTRY_H_

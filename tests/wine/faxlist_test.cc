@@ -1,0 +1,106 @@
+// faxlist.exe on our RFWIN32.dll under Wine against the POSIX faxlist: each
+// scenario runs both, each in a folder of its own on a copy of one store,
+// and expects the same exit status, the same output (CR LF read as LF), the
+// same client calls and the same CSV file, byte for byte. The folders hold a
+// file that "APP*" would match, had the start-up code expanded wildcards.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/program_under_test.h"
+#include "support/sim_store.h"
+#include "support/wine.h"
+#include "support/wine_runs.h"
+
+using namespace support;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Scenario {
+  const char* name;
+  std::vector<std::vector<std::string>> setup;  // faxsim commands after "demo"
+  std::vector<std::string> arguments;
+  int exitStatus;
+  bool olderCsv = false;  // list.csv exists before the run
+};
+
+void compareRuns(const Scenario& scenario) {
+  SCOPED_TRACE(scenario.name);
+  std::string folder = freshTestFolder() + "/" + scenario.name;
+  for (const char* side : {"native", "windows"}) {
+    fs::create_directories(folder + "/" + side);
+    writeFile(folder + "/" + side + "/APP-would-match.txt", "x");
+    if (scenario.olderCsv)
+      writeFile(folder + "/" + side + "/list.csv", "older\r\n");
+  }
+  std::string windowsStore = folder + "/windows.db";
+  std::string nativeStore = folder + "/native.db";
+  makeWorldStore(windowsStore, scenario.setup);
+  copyFile(windowsStore, nativeStore);
+
+  ProcessResult native = runNative(scenario.arguments, nativeStore, folder + "/native.trace",
+                                   folder + "/native", Tool::kFaxlist);
+  ProcessResult windows = runWindows(scenario.arguments, windowsStore, folder + "/windows.trace",
+                                     folder + "/windows", Tool::kFaxlist);
+
+  EXPECT_EQ(native.exitStatus, scenario.exitStatus) << describe(native);
+  EXPECT_EQ(windows.exitStatus, scenario.exitStatus) << describe(windows);
+  EXPECT_EQ(support::normalizeLineEnds(windows.out), native.out);
+  EXPECT_EQ(windows.err, "") << "faxlist writes nothing to standard error";
+  EXPECT_EQ(support::withoutPauses(readFile(folder + "/windows.trace")),
+            support::withoutPauses(readFile(folder + "/native.trace")));
+  EXPECT_EQ(readFile(folder + "/windows/list.csv"), readFile(folder + "/native/list.csv"));
+  for (const char* side : {"native", "windows"}) {
+    std::string names;
+    for (const auto& entry : fs::directory_iterator(folder + "/" + side))
+      names += entry.path().filename().string() + " ";
+    EXPECT_TRUE(names == "APP-would-match.txt list.csv " ||
+                names == "list.csv APP-would-match.txt " || names == "APP-would-match.txt ")
+        << side << " holds " << names << "(a temporary file left behind?)";
+  }
+}
+
+}  // namespace
+
+TEST(WindowsFaxlist, ListsAsTheNativeProgramDoes) {
+  REQUIRE_WINE();
+  const Scenario scenarios[] = {
+      {"all-folders-received-sorted",
+       {},
+       {"-a", "-R", "-t", "-s", "faxsrv", "-u", "alice", "-o", "list.csv", "APP*"},
+       0},
+      // No fax-IDs: every fax; the older file is replaced, which Windows'
+      // rename would refuse.
+      {"every-fax-replacing-a-file",
+       {},
+       {"-tr", "-s", "faxsrv", "-u", "bob", "-o", "list.csv"},
+       0,
+       true},
+      {"sent-and-patterns", {}, {"-S", "-s", "faxsrv", "-u", "alice", "b*", "?PP*"}, 0},
+  };
+  for (const Scenario& scenario : scenarios)
+    compareRuns(scenario);
+}
+
+TEST(WindowsFaxlist, StopsAsTheNativeProgramDoes) {
+  REQUIRE_WINE();
+  const Scenario scenarios[] = {
+      {"help", {}, {"-help"}, 255},
+      {"missing-user", {}, {"-s", "faxsrv", "-o", "list.csv"}, 255},
+      {"release-refused",
+       {{"add-server", "oldfax", "--release", "0x510"}, {"add-user", "oldfax", "DAVE"}},
+       {"-s", "oldfax", "-u", "dave", "-o", "list.csv"},
+       1},
+      {"unknown-user", {}, {"-s", "faxsrv", "-u", "nobody", "-o", "list.csv"}, 3},
+      {"fax-list-refused",
+       {{"add-fault", "faxsrv", "fax_list", "4"}},
+       {"-s", "faxsrv", "-u", "alice", "-o", "list.csv"},
+       4,
+       true},
+      {"no-such-folder", {}, {"-s", "faxsrv", "-u", "alice", "-o", "missing/list.csv"}, 4},
+  };
+  for (const Scenario& scenario : scenarios)
+    compareRuns(scenario);
+}
