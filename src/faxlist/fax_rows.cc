@@ -4,23 +4,9 @@
 #include <inttypes.h>
 #include <string.h>
 
+#include "faxclient/utc_time.h"
+
 namespace {
-
-const int64_t kSecondsPerDay = 86400;
-
-// Howard Hinnant's civil_from_days: exact for every day, before 1970 too,
-// where the platforms' gmtime differ (Windows refuses negative times).
-void civilFromDays(int64_t days, int64_t* year, int* month, int* day) {
-  days += 719468;
-  int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  int64_t dayOfEra = days - era * 146097;
-  int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  int64_t monthIndex = (5 * dayOfYear + 2) / 153;
-  *day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
-  *month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
-  *year = yearOfEra + era * 400 + (*month <= 2 ? 1 : 0);
-}
 
 const char* directionName(uint32_t flags) {
   return (flags & kFaxFlagReceived) != 0 ? "recv" : "sent";
@@ -60,19 +46,10 @@ bool needsQuotes(const char* text, size_t length) {
 }  // namespace
 
 UtcText formatUtcDate(int32_t seconds) {
-  int64_t days = seconds / kSecondsPerDay;
-  int64_t rest = seconds % kSecondsPerDay;
-  if (rest < 0) {
-    rest += kSecondsPerDay;
-    --days;
-  }
-  int64_t year = 0;
-  int month = 0, day = 0;
-  civilFromDays(days, &year, &month, &day);
+  faxclient::UtcTime time = faxclient::splitUtcTime(seconds);
   UtcText result;
-  snprintf(result.text, sizeof result.text, "%04d-%02d-%02d %02d:%02d:%02d", static_cast<int>(year),
-           month, day, static_cast<int>(rest / 3600), static_cast<int>(rest / 60 % 60),
-           static_cast<int>(rest % 60));
+  snprintf(result.text, sizeof result.text, "%04d-%02d-%02d %02d:%02d:%02d",
+           static_cast<int>(time.year), time.month, time.day, time.hour, time.minute, time.second);
   return result;
 }
 

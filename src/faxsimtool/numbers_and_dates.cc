@@ -32,22 +32,6 @@ bool readDigits(std::string_view digits, int base, bool negative, int64_t* value
   return true;
 }
 
-constexpr int64_t kSecondsPerDay = 86400;
-
-// Howard Hinnant's days_from_civil / civil_from_days: exact for every date,
-// with eras of 400 years so that negative years need no special case.
-void civilFromDays(int64_t days, int64_t* year, int* month, int* day) {
-  days += 719468;
-  int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  int64_t dayOfEra = days - era * 146097;
-  int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  int64_t monthIndex = (5 * dayOfYear + 2) / 153;
-  *day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
-  *month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
-  *year = yearOfEra + era * 400 + (*month <= 2 ? 1 : 0);
-}
-
 bool isLeapYear(int64_t year) {
   return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
@@ -103,7 +87,8 @@ bool parseCalendar(std::string_view text, int64_t* seconds) {
   if (month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) || hour > 23 ||
       minute > 59 || second > 59)
     return false;
-  *seconds = daysFromCivil(year, month, day) * kSecondsPerDay + hour * 3600 + minute * 60 + second;
+  *seconds = daysFromCivil(year, month, day) * faxclient::kSecondsPerDay + hour * 3600 +
+             minute * 60 + second;
   return true;
 }
 
@@ -136,15 +121,6 @@ bool parseInteger(std::string_view text, int64_t min, int64_t max, int64_t* valu
   return true;
 }
 
-int64_t daysFromCivil(int64_t year, int month, int day) {
-  year -= month <= 2 ? 1 : 0;
-  int64_t era = (year >= 0 ? year : year - 399) / 400;
-  int64_t yearOfEra = year - era * 400;
-  int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-  int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
-}
-
 bool parseDate(std::string_view text, int64_t* seconds, std::string* error) {
   int64_t value = 0;
   bool looksCalendar = text.size() > 4 && text[4] == '-';
@@ -165,18 +141,10 @@ bool parseDate(std::string_view text, int64_t* seconds, std::string* error) {
 }
 
 std::string formatDateMinute(int64_t seconds) {
-  int64_t days = seconds / kSecondsPerDay;
-  int64_t rest = seconds % kSecondsPerDay;
-  if (rest < 0) {
-    rest += kSecondsPerDay;
-    --days;
-  }
-  int64_t year;
-  int month, day;
-  civilFromDays(days, &year, &month, &day);
+  faxclient::UtcTime time = faxclient::splitUtcTime(seconds);
   char text[48];
-  snprintf(text, sizeof text, "%04lld-%02d-%02d %02d:%02d", static_cast<long long>(year), month,
-           day, static_cast<int>(rest / 3600), static_cast<int>(rest % 3600 / 60));
+  snprintf(text, sizeof text, "%04lld-%02d-%02d %02d:%02d", static_cast<long long>(time.year),
+           time.month, time.day, time.hour, time.minute);
   return text;
 }
 

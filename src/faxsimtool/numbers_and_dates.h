@@ -17,7 +17,11 @@
 #include <string>
 #include <string_view>
 
+#include "faxclient/utc_time.h"
+
 namespace faxsimtool {
+
+using faxclient::daysFromCivil;
 
 // Reads a decimal integer with an optional leading '-', or a hexadecimal one
 // after "0x" (releases and error codes are often written so). On failure
@@ -25,9 +29,6 @@ namespace faxsimtool {
 // "'70000' is out of range (-32768 to 32767)".
 bool parseInteger(std::string_view text, int64_t min, int64_t max, int64_t* value,
                   std::string* error);
-
-// Days from 1970-01-01 to the given day of the proleptic Gregorian calendar.
-int64_t daysFromCivil(int64_t year, int month, int day);
 
 // Accepts seconds ("1228521600", "-86400") or "YYYY-MM-DD", optionally
 // followed by a space or 'T' and "HH:MM" or "HH:MM:SS", read as UTC. The
