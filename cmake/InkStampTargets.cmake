@@ -29,3 +29,19 @@ function(inkstamp_platform_sources target)
     target_sources(${target} PRIVATE ${name}${suffix})
   endforeach()
 endfunction()
+
+# inkstamp_add_client_program(NAME LIBS...) builds a console program on the
+# client library: on Windows it imports the functions from RFWIN32.dll through
+# the import library of our .def (src/faxclient), never from the simulator's
+# DLL target, so that one .exe runs beside the vendor's DLL or ours, and its
+# start-up leaves '*' and '?' on the command line alone; elsewhere it links
+# the simulator library.
+function(inkstamp_add_client_program name)
+  add_executable(${name} main.cc)
+  if(WIN32)
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src/inkstamp/no_wildcard_expansion_win32.cc)
+    target_link_libraries(${name} PRIVATE ${ARGN} rfwin32_import)
+  else()
+    target_link_libraries(${name} PRIVATE ${ARGN} rfwin32)
+  endif()
+endfunction()

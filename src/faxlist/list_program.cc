@@ -44,11 +44,8 @@ class FaxLister final : public SelectedFaxHandler {
 int ListProgram::run(int argc, char** argv) {
   ListRequest request;
   CommandLineOutcome outcome = readListCommandLine(argc, argv, &request);
-  if (outcome != CommandLineOutcome::kComplete) {
-    printRefusal(outcome, printListUsage);
-    fflush(output);
-    return kExitUsage;
-  }
+  if (outcome != CommandLineOutcome::kComplete)
+    return refuseCommandLine(outcome, printListUsage, output);
 
   // A file that can't even be begun is reported before the server is
   // troubled; a run that stops in the session removes it again.

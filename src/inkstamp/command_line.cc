@@ -5,6 +5,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "rfaxprogram/exit_status.h"
+
 namespace {
 
 // A marking option, its bit and the bits that exclude it.
@@ -146,7 +148,8 @@ CommandLineOutcome readCommandLine(int argc, char** argv, RunRequest* request) {
   return CommandLineOutcome::kComplete;
 }
 
-void printRefusal(CommandLineOutcome outcome, void (*printUsageText)(FILE* stream)) {
+int refuseCommandLine(CommandLineOutcome outcome, void (*printUsageText)(FILE* stream),
+                      FILE* output) {
   if (outcome == CommandLineOutcome::kMissingHost) {
     printf("\n");
   } else if (const char* message = missingOptionMessage(outcome)) {
@@ -154,6 +157,8 @@ void printRefusal(CommandLineOutcome outcome, void (*printUsageText)(FILE* strea
     printf("\n");
   }
   printUsageText(stdout);
+  fflush(output);
+  return kExitUsage;
 }
 
 const char* missingOptionMessage(CommandLineOutcome outcome) {

@@ -98,8 +98,10 @@ bool takeOptionValue(int argc, char** argv, int* index, const char** value);
 
 // Prints what a refused command line gets before the usage text (a blank
 // line when the server is missing, the message and a blank line when
-// something else is), then the usage text with `printUsageText`; no flush.
-void printRefusal(CommandLineOutcome outcome, void (*printUsageText)(FILE* stream));
+// something else is), then the usage text with `printUsageText`, flushes
+// `output` and returns the exit status of a usage error.
+int refuseCommandLine(CommandLineOutcome outcome, void (*printUsageText)(FILE* stream),
+                      FILE* output);
 
 // Reads inkstamp's `argv[1]` to `argv[argc - 1]` into `request` and checks it. On
 // kComplete the direction filter is never 0, at least one mark is asked for

@@ -12,11 +12,8 @@
 int MarkProgram::run(int argc, char** argv) {
   RunRequest request;
   CommandLineOutcome outcome = readCommandLine(argc, argv, &request);
-  if (outcome != CommandLineOutcome::kComplete) {
-    printRefusal(outcome, printUsage);
-    fflush(output);
-    return kExitUsage;
-  }
+  if (outcome != CommandLineOutcome::kComplete)
+    return refuseCommandLine(outcome, printUsage, output);
   int status = startUserSession(request.host, request.user, output);
   if (status != kExitRan)
     return status;
