@@ -78,6 +78,13 @@ class Statement {
   bool bindInt(int index, int64_t value);
   bool bindNull(int index);
   bool bindText(int index, std::string_view text);
+  // Binds `values` to the parameters 1, 2, ... in turn: anything a
+  // std::string_view takes as a text, integers and bools as integers.
+  template <typename... Values>
+  bool bindAll(const Values&... values) {
+    int index = 0;
+    return (bind(++index, values) && ...);
+  }
 
   // Advances: SQLITE_ROW, SQLITE_DONE or an error code.
   int step();
@@ -92,6 +99,9 @@ class Statement {
   std::string_view columnText(int column) const;
 
  private:
+  bool bind(int index, std::string_view text) { return bindText(index, text); }
+  bool bind(int index, int64_t value) { return bindInt(index, value); }
+
   sqlite3_stmt* stmt_ = nullptr;
 };
 
