@@ -6,13 +6,13 @@
 
 #include <sstream>
 
+#include "faxsim/store_schema.h"
+#include "faxsimtool/store_rows.h"
 #include "sqlite/sqlite_db.h"
 #include "support/world.h"
 
 namespace support {
 namespace {
-
-const int kBusyTimeoutMs = 10000;
 
 std::vector<std::string> linesOf(const std::string& text) {
   std::vector<std::string> lines;
@@ -54,16 +54,17 @@ bool succeeded(const std::string& line) {
 
 bool insertFaxes(const support::SimStore& store, const std::vector<FaxSpec>& faxes) {
   sqlite::Database db;
-  sqlite::Statement insert;
-  if (!db.open(store.path(), sqlite::Database::Mode::kReadWrite, kBusyTimeoutMs) ||
-      !db.exec("BEGIN") ||
-      !insert.prepare(db,
-                      "INSERT INTO faxes (handle, host, owner, fax_id, received)"
-                      " VALUES (?1, 'faxsrv', 'ALICE', ?2, ?3)"))
+  faxsimtool::RowInsert<faxsimtool::FaxRow> insert;
+  if (!db.open(store.path(), sqlite::Database::Mode::kReadWrite, faxsim::kBusyTimeoutMs) ||
+      !db.exec("BEGIN") || !insert.prepare(db))
     return false;
   for (const FaxSpec& fax : faxes) {
-    if (!insert.bindInt(1, fax.handle) || !insert.bindText(2, fax.faxId) ||
-        !insert.bindInt(3, fax.received ? 1 : 0) || !insert.run())
+    if (!insert.add({.handle = fax.handle,
+                     .host = kWorldServer.host,
+                     .owner = kAlice.userId,
+                     .faxId = fax.faxId,
+                     .folder = "main",
+                     .received = fax.received}))
       return false;
   }
   return db.exec("COMMIT");

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "support/c_string_vector.h"
 #include "support/run_process.h"
 
 extern char** environ;
@@ -37,15 +38,6 @@ std::vector<std::string> childEnvironment(const std::vector<EnvSetting>& changes
       entries.push_back(prefix + *change.value);
   }
   return entries;
-}
-
-// NULL-terminated pointers into `strings`, for the exec family.
-std::vector<char*> pointersTo(std::vector<std::string>& strings) {
-  std::vector<char*> pointers;
-  for (std::string& text : strings)
-    pointers.push_back(text.data());
-  pointers.push_back(nullptr);
-  return pointers;
 }
 
 // The read end of one output pipe and what has come through it.
@@ -130,12 +122,11 @@ pid_t spawn(std::vector<std::string> argv, const ProcessOptions& options, int ou
   posix_spawnattr_setflags(&attributes,
                            POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
-  std::vector<std::string> env = childEnvironment(options.env);
-  std::vector<char*> argPointers = pointersTo(argv);
-  std::vector<char*> envPointers = pointersTo(env);
+  CStringVector argPointers(argv);
+  CStringVector envPointers(childEnvironment(options.env));
   pid_t pid = -1;
-  int error = posix_spawnp(&pid, argPointers[0], &actions, &attributes, argPointers.data(),
-                           envPointers.data());
+  int error = posix_spawnp(&pid, argPointers.vector()[0], &actions, &attributes,
+                           argPointers.vector(), envPointers.vector());
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   if (error != 0) {

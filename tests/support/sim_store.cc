@@ -7,6 +7,7 @@
 
 #include <sqlite3.h>
 
+#include "faxsim/store_schema.h"
 #include "sqlite/sqlite_db.h"
 #include "support/files.h"
 #include "support/program_under_test.h"
@@ -18,7 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const int kFaxsimTimeoutSeconds = 30;
-const int kBusyTimeoutMs = 5000;
 
 // The mark columns of the faxes table, in schema order.
 const char* const kMarkColumns[] = {"viewed", "printed", "body_printed", "approved",
@@ -116,7 +116,7 @@ void SimStore::clearTrace() const {
 }
 
 bool SimStore::openDb(sqlite::Database* db) const {
-  return db->open(path(), sqlite::Database::Mode::kReadWrite, kBusyTimeoutMs);
+  return db->open(path(), sqlite::Database::Mode::kReadWrite, faxsim::kBusyTimeoutMs);
 }
 
 int64_t SimStore::queryInt(const std::string& sql, int64_t fallback) const {
