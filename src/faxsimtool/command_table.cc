@@ -71,6 +71,18 @@ const OptionSpec kFaultOptions[] = {
     {"--count", "N", "Fire on the next N matching calls only (default: every time)."},
 };
 
+const OptionSpec kListFaxesOptions[] = {
+    {"--pattern", "PATTERN",
+     "Only faxes whose ID matches PATTERN as inkstamp matches it: ? is one byte, * any run, "
+     "the letters A to Z match either case, and the pattern covers the whole ID. Give it "
+     "again to list the faxes matching any of them."},
+    {"--direction", "DIR", "received or sent: only the faxes of that direction (default: both)."},
+    {"--folder", "NAME",
+     "Only faxes in folder NAME, compared exactly, case included: main is the main folder "
+     "that inkstamp marks without -a (Main is another folder); all, the default, is every "
+     "folder."},
+};
+
 const CommandSpec kCommands[] = {
     {"create", "", "Create an empty store.",
      "Creates the store file and any missing directories above it, with every table and "
@@ -171,15 +183,10 @@ const CommandSpec kCommands[] = {
      1,
      {},
      runListUsers},
-    {"list-faxes",
-     "HOST USER-ID",
-     "List a user's faxes with every mark, by handle.",
+    {"list-faxes", "HOST USER-ID", "List a user's faxes with every mark, by handle.",
      "Dates are shown in UTC. A mark column shows \"yes\" when the mark is set and \"-\" when "
-     "it is not.",
-     2,
-     2,
-     {},
-     runListFaxes},
+     "it is not. The options narrow the list; a fax is listed when it passes all of them.",
+     2, 2, kListFaxesOptions, runListFaxes},
 };
 
 constexpr size_t kLineWidth = 79;

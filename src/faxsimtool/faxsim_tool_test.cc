@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <map>
+#include <sstream>
 
 #include "faxsim/store.h"
 #include "faxsimtool/command_table.h"
@@ -399,6 +400,57 @@ TEST_F(FaxsimToolTest, ListingsAreAlignedTables) {
 
   expectRejected({"list-faxes", "faxsrv", "bob"}, 1, "unknown user 'bob' on server faxsrv");
   expectRejected({"list-users", "new"}, 1, "unknown server 'new'");
+}
+
+// list-faxes lists only the faxes that pass every filter given.
+class FaxsimListFilterTest : public FaxsimToolTest {
+ protected:
+  void SetUp() override {
+    FaxsimToolTest::SetUp();
+    makeSmallStore();
+    ok({"add-fax", "faxsrv", "ALICE", "APP1A"});
+    ok({"add-fax", "faxsrv", "ALICE", "app2b", "--folder", "Main", "--sent"});
+    ok({"add-fax", "faxsrv", "ALICE", "B0001", "--folder", "Archive"});
+    ok({"add-fax", "faxsrv", "ALICE", "B0002", "--sent"});
+    ok({"add-fax", "faxsrv", "ALICE", "B00021", "--folder", "Archive", "--sent"});
+  }
+
+  // The handles that list-faxes lists with `filters`, in its order.
+  std::string handles(std::vector<std::string> filters) {
+    filters.insert(filters.begin(), {"list-faxes", "faxsrv", "ALICE"});
+    std::istringstream listing(ok(filters));
+    std::string line, result;
+    std::getline(listing, line);  // the header
+    while (std::getline(listing, line))
+      result += std::to_string(std::stoll(line)) + " ";
+    return result;
+  }
+};
+
+TEST_F(FaxsimListFilterTest, EachFilterNarrowsTheListAndTheyCombine) {
+  EXPECT_EQ(handles({"--folder", "all"}), "1 2 3 4 5 ");
+  EXPECT_EQ(handles({"--pattern", "app*"}), "1 2 ");  // A-Z either case, both ways
+  EXPECT_EQ(handles({"--pattern", "B000?", "--pattern=*b"}), "2 3 4 ");
+  EXPECT_EQ(handles({"--pattern", "PP*"}), "");  // a pattern covers the whole ID
+  EXPECT_EQ(handles({"--direction", "sent"}), "2 4 5 ");
+  EXPECT_EQ(handles({"--folder", "main"}), "1 4 ");  // the library's main folder, not Main
+  EXPECT_EQ(handles({"--folder", "archive"}), "");
+  EXPECT_EQ(handles({"--pattern", "B*", "--direction", "sent", "--folder", "Archive"}), "5 ");
+  // The columns fit the faxes listed, not the ones left out.
+  EXPECT_EQ(ok({"list-faxes", "faxsrv", "ALICE", "--pattern", "app1a"}),
+            "HANDLE  FAX ID  FOLDER  DIRECTION  DATE (UTC)        PAGES  ERROR  VIEWED  PRINTED"
+            "  BODY PRINTED  APPROVED  HELD  USER1  USER2\n"
+            "     1  APP1A   main    received   1970-01-01 00:00      1      0  -       -      "
+            "  -             -         -     -      -\n");
+}
+
+TEST_F(FaxsimListFilterTest, BadFiltersAreUsageErrors) {
+  expectRejected({"list-faxes", "faxsrv", "ALICE", "--direction", "Sent"}, 2,
+                 "unknown direction 'Sent' (one of received, sent)");
+  expectRejected({"list-faxes", "faxsrv", "ALICE", "--pattern", "APP*", "--pattern="}, 2,
+                 "--pattern must not be empty");
+  expectRejected({"list-faxes", "faxsrv", "ALICE", "--folder", ""}, 2,
+                 "--folder must not be empty");
 }
 
 TEST_F(FaxsimToolTest, CommandLineErrorsAreUsageErrors) {

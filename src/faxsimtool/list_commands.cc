@@ -1,5 +1,6 @@
 // The list commands: servers, users, one user's faxes with every mark, and
-// faults, each printed as an aligned text table.
+// faults, each printed as an aligned text table. The faxes may be narrowed to
+// the fax IDs that inkstamp's patterns select, one direction and one folder.
 //
 // A table is measured row by row and then printed row by row: its query runs
 // twice inside one read transaction, first to measure the columns and then
@@ -7,17 +8,21 @@
 // memory, a million faxes included. Columns are two spaces apart; lines carry
 // no trailing blanks.
 #include <sqlite3.h>
+#include <stdint.h>
 #include <stdio.h>
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "faxclient/fax_records.h"
 #include "faxsimtool/command_table.h"
 #include "faxsimtool/numbers_and_dates.h"
 #include "faxsimtool/store_file.h"
 #include "faxsimtool/store_rows.h"
+#include "inkstamp/wildcard.h"
 
 namespace faxsimtool {
 
@@ -102,6 +107,8 @@ struct TableQuery {
   const char* sql;
   // Binds the statement's parameters; called before each pass.
   std::function<void(sqlite::Statement& statement)> bind;
+  // Whether the current row is listed; every row is when empty.
+  std::function<bool(const sqlite::Statement& row)> keep;
   // Turns the current row into one cell per column.
   std::function<void(const sqlite::Statement& row, std::vector<std::string>* cells)> format;
 };
@@ -115,6 +122,8 @@ bool runPass(const Context& ctx, sqlite::Statement& statement, const TableQuery&
   std::vector<std::string> cells;
   int rc;
   while ((rc = statement.step()) == SQLITE_ROW) {
+    if (query.keep && !query.keep(statement))
+      continue;
     cells.clear();
     query.format(statement, &cells);
     if (print)
@@ -165,6 +174,53 @@ std::string textCell(const sqlite::Statement& row, int column) {
 
 std::string intCell(const sqlite::Statement& row, int column) {
   return std::to_string(row.columnInt(column));
+}
+
+// The filters of list-faxes; all of them must keep a fax for it to be listed.
+struct FaxFilter {
+  std::vector<std::string> patterns;  // the fax ID matches one; any ID when none
+  std::optional<bool> received;       // the direction; both when unset
+  std::optional<std::string> folder;  // the folder, exactly so spelled; all when unset
+};
+
+// Reads the filter options; reports a bad one as a usage error.
+bool readFaxFilter(const Context& ctx, FaxFilter* filter) {
+  for (const auto& [name, value] : ctx.args.options) {
+    if (name != "--pattern")
+      continue;
+    if (!ctx.checkLength(value, "--pattern", SIZE_MAX, false))
+      return false;
+    filter->patterns.emplace_back(value);
+  }
+  if (std::optional<std::string_view> direction = ctx.args.value("--direction")) {
+    if (*direction != "received" && *direction != "sent") {
+      ctx.usage("unknown direction " + quoted(*direction) + " (one of received, sent)");
+      return false;
+    }
+    filter->received = *direction == "received";
+  }
+  std::optional<std::string_view> folder = ctx.args.value("--folder");
+  if (folder && !ctx.checkLength(*folder, "--folder", SIZE_MAX, false))
+    return false;
+  if (folder && *folder != "all")
+    filter->folder = std::string(*folder);
+  return true;
+}
+
+// Direction and fax ID, read as the library reads them into a fax list's
+// element, so that a pattern keeps exactly the faxes that inkstamp selects:
+// the ID is cut at its first NUL byte and at the element's 83 bytes.
+bool keepFax(const FaxFilter& filter, const sqlite::Statement& row) {
+  if (filter.received && (row.columnInt(3) != 0) != *filter.received)
+    return false;
+  if (filter.patterns.empty())
+    return true;
+  std::string faxId(row.columnText(1).substr(0, sizeof(FaxListElement::faxId) - 1));
+  for (const std::string& pattern : filter.patterns) {
+    if (matchWildcard(faxId.c_str(), pattern.c_str()))
+      return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -233,6 +289,9 @@ int runListUsers(const Context& ctx) {
 }
 
 int runListFaxes(const Context& ctx) {
+  FaxFilter filter;
+  if (!readFaxFilter(ctx, &filter))
+    return kExitUsage;
   sqlite::Database db;
   if (!ctx.openStore(&db))
     return kExitFailure;
@@ -241,14 +300,20 @@ int runListFaxes(const Context& ctx) {
   if (status != kExitOk)
     return status;
   TableQuery query;
+  // The folder compares as the library's main-folder view compares "main":
+  // byte for byte. ?3 is NULL for every folder.
   query.sql =
       "SELECT handle, fax_id, folder, received, date, pages, error_code, viewed, printed,"
       " body_printed, approved, held, user1, user2 FROM faxes"
-      " WHERE host = ?1 COLLATE NOCASE AND owner = ?2 COLLATE NOCASE ORDER BY handle";
+      " WHERE host = ?1 COLLATE NOCASE AND owner = ?2 COLLATE NOCASE"
+      " AND (?3 IS NULL OR folder = ?3 COLLATE BINARY) ORDER BY handle";
   query.bind = [&](sqlite::Statement& statement) {
     statement.bindText(1, host);
     statement.bindText(2, owner);
+    if (filter.folder)
+      statement.bindText(3, *filter.folder);
   };
+  query.keep = [&](const sqlite::Statement& row) { return keepFax(filter, row); };
   query.format = [](const sqlite::Statement& row, std::vector<std::string>* cells) {
     *cells = {intCell(row, 0),
               textCell(row, 1),
