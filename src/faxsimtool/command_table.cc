@@ -288,12 +288,14 @@ const char kEnvironment[] =
     "                        %LOCALAPPDATA%\\faxsim\\store.db.\n"
     "    FAXSIM_TRACE        Read by the library: a file to which it appends one\n"
     "                        line per call.\n"
-    "    FAXSIM_SLEEP_SCALE  Read by the library: multiplies its pauses (0: none).\n";
+    "    FAXSIM_SLEEP_SCALE  Read by the library: multiplies its pauses (0: none).\n"
+    "                        The library says so once, on standard error, when it\n"
+    "                        can't use FAXSIM_SLEEP_SCALE or FAXSIM_TRACE.\n";
 
 const char kExitStatus[] =
-    "Exit status: 0 done; 1 failed (no store, an unknown server or user, a taken\n"
-    "handle, a store error); 2 bad command line (an unknown command or option, a\n"
-    "bad value).\n";
+    "Exit status: 0 done; 1 failed (no store, an unknown server, user or fax,\n"
+    "something the store already holds, a taken handle, a store error); 2 bad\n"
+    "command line (an unknown command or option, a bad value).\n";
 
 }  // namespace
 
@@ -326,6 +328,7 @@ void printOverview(FILE* out) {
     printOptions(out, command.options);
   }
   fprintf(out, "  faxsim help [COMMAND]\n      Show this help, or a command's.\n");
+  fprintf(out, "  faxsim --version\n      Show faxsim's version.\n");
   fprintf(out, "\n%s\n%s", kEnvironment, kExitStatus);
   fprintf(out, "\nRun 'faxsim help COMMAND' for more on a command; 'man faxsim' for examples.\n");
 }

@@ -91,6 +91,7 @@ TEST_F(FaxEditTest, VersionAndInfoSayWhatTheyAre) {
   RunResult version = runPlain({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "faxsim (InkStamp) " INKSTAMP_VERSION "\n");
+  EXPECT_NE(runPlain({"--help"}).out.find("faxsim --version"), std::string::npos);
   EXPECT_TRUE(ok({"info"}).starts_with("Store: " + store() + " (from --store)\nServers: 1\n"));
 }
 
