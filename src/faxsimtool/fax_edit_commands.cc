@@ -45,25 +45,37 @@ struct FoundFax {
   std::string faxId;
 };
 
-// The user's faxes whose ID `keep` accepts, in handle order; false on a
-// store error.
+// The user (positional arguments 0 and 1) as stored, and those of the
+// user's faxes whose ID `keep` accepts, in handle order.
+struct UserFaxes {
+  std::string host, owner;
+  std::vector<FoundFax> faxes;
+};
+
+// Opens the store, begins `transaction` as a write transaction and finds the
+// user's faxes. kExitOk, or the problem reported and its exit status.
 template <typename Keep>
-bool findFaxes(sqlite::Database& db, const std::string& host, const std::string& owner, Keep keep,
-               std::vector<FoundFax>* faxes) {
+int beginOnUserFaxes(const Context& ctx, sqlite::Database* db, sqlite::Transaction* transaction,
+                     Keep keep, UserFaxes* found) {
+  if (int status = ctx.beginWrite(db, transaction); status != kExitOk)
+    return status;
+  if (int status = requireUser(ctx, *db, ctx.arg(0), ctx.arg(1), &found->host, &found->owner);
+      status != kExitOk)
+    return status;
   sqlite::Statement select;
-  if (!select.prepare(db,
+  if (!select.prepare(*db,
                       "SELECT handle, fax_id FROM faxes WHERE host = ?1 COLLATE NOCASE"
                       " AND owner = ?2 COLLATE NOCASE ORDER BY handle"))
-    return false;
-  select.bindText(1, host);
-  select.bindText(2, owner);
+    return ctx.fail(storeError(*db));
+  select.bindText(1, found->host);
+  select.bindText(2, found->owner);
   int rc;
   while ((rc = select.step()) == SQLITE_ROW) {
     std::string faxId(select.columnText(1));
     if (keep(faxId))
-      faxes->push_back({select.columnInt(0), faxId});
+      found->faxes.push_back({select.columnInt(0), faxId});
   }
-  return rc == SQLITE_DONE;
+  return rc == SQLITE_DONE ? kExitOk : ctx.fail(storeError(*db));
 }
 
 std::string handleList(const std::vector<FoundFax>& faxes) {
@@ -104,15 +116,12 @@ int runRemoveFax(const Context& ctx) {
   std::string_view faxId = ctx.arg(2);
   sqlite::Database db;
   sqlite::Transaction transaction(db);
-  if (int status = ctx.beginWrite(&db, &transaction); status != kExitOk)
+  UserFaxes found;
+  auto sameId = [&](const std::string& id) { return id == faxId; };
+  if (int status = beginOnUserFaxes(ctx, &db, &transaction, sameId, &found); status != kExitOk)
     return status;
-  std::string host, owner;
-  if (int status = requireUser(ctx, db, ctx.arg(0), ctx.arg(1), &host, &owner); status != kExitOk)
-    return status;
-  std::vector<FoundFax> faxes;
-  if (!findFaxes(
-          db, host, owner, [&](const std::string& id) { return id == faxId; }, &faxes))
-    return ctx.fail(storeError(db));
+  const std::string &host = found.host, &owner = found.owner;
+  const std::vector<FoundFax>& faxes = found.faxes;
   if (faxes.empty())
     return ctx.fail(owner + " has no fax " + quoted(faxId) + " on server " + host + ctx.inStore() +
                     " (compared exactly, case included)");
@@ -144,15 +153,12 @@ int runSetMarks(const Context& ctx) {
 
   sqlite::Database db;
   sqlite::Transaction transaction(db);
-  if (int status = ctx.beginWrite(&db, &transaction); status != kExitOk)
-    return status;
-  std::string host, owner;
-  if (int status = requireUser(ctx, db, ctx.arg(0), ctx.arg(1), &host, &owner); status != kExitOk)
-    return status;
-  std::vector<FoundFax> faxes;
+  UserFaxes found;
   auto matches = [&](const std::string& id) { return matchWildcard(id.c_str(), pattern.c_str()); };
-  if (!findFaxes(db, host, owner, matches, &faxes))
-    return ctx.fail(storeError(db));
+  if (int status = beginOnUserFaxes(ctx, &db, &transaction, matches, &found); status != kExitOk)
+    return status;
+  const std::string &host = found.host, &owner = found.owner;
+  const std::vector<FoundFax>& faxes = found.faxes;
   if (faxes.empty())
     return ctx.fail("no fax of " + owner + " on server " + host + " matches " + quoted(pattern) +
                     ctx.inStore());
