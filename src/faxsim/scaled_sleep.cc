@@ -3,9 +3,10 @@
 
 namespace faxsim {
 
-double parsePauseScale(const char* text) {
-  if (text == nullptr)
-    return 1;
+bool parsePauseScale(const char* text, double* scale) {
+  *scale = 1;
+  if (text == nullptr || *text == '\0')
+    return true;
   // Digits with at most one decimal point, parsed by hand: strtod would also
   // take signs, exponents, "inf", "nan" and a locale's decimal comma.
   double value = 0, unit = 1;
@@ -22,10 +23,13 @@ double parsePauseScale(const char* text) {
         value = value * 10 + (*p - '0');
       }
     } else {
-      return 1;
+      return false;
     }
   }
-  return digits ? value : 1;
+  if (!digits)
+    return false;
+  *scale = value;
+  return true;
 }
 
 double scaledPauseMs(uint32_t milliseconds, double scale) {

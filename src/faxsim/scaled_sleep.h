@@ -11,9 +11,10 @@
 
 namespace faxsim {
 
-// The factor in FAXSIM_SLEEP_SCALE's text: a non-negative decimal number
-// such as "0", "2" or "0.25". Unset, empty or anything else gives 1.
-double parsePauseScale(const char* text);
+// The factor in FAXSIM_SLEEP_SCALE's text, a non-negative decimal number such
+// as "0", "2" or "0.25", in `*scale`. Unset or empty gives 1; anything else
+// gives 1 too, and false, so that the caller can say so.
+bool parsePauseScale(const char* text, double* scale);
 
 // How long a pause of `milliseconds` lasts under `scale`, in milliseconds,
 // bounded so that no scale can overflow a clock's duration.

@@ -126,6 +126,30 @@ bool generateFaxes(sqlite::Database& db, const GeneratorSettings& settings, std:
   return true;
 }
 
+// A second fax with an ID the user's faxes already have (in any letter case,
+// as the program's patterns compare) is most often a slip, and the program
+// would then mark both; it takes --allow-duplicate.
+int refuseDuplicate(const Context& ctx, sqlite::Database& db, const std::string& host,
+                    const std::string& owner, std::string_view faxId) {
+  sqlite::Statement find;
+  if (!find.prepare(db,
+                    "SELECT handle, fax_id FROM faxes WHERE host = ?1 COLLATE NOCASE"
+                    " AND owner = ?2 COLLATE NOCASE AND fax_id = ?3 COLLATE NOCASE"
+                    " ORDER BY handle LIMIT 1"))
+    return ctx.fail(storeError(db));
+  find.bindText(1, host);
+  find.bindText(2, owner);
+  find.bindText(3, faxId);
+  int rc = find.step();
+  if (rc == SQLITE_DONE)
+    return kExitOk;
+  if (rc != SQLITE_ROW)
+    return ctx.fail(storeError(db));
+  return ctx.fail(owner + " already has fax " + quoted(find.columnText(1)) + " (handle " +
+                  std::to_string(find.columnInt(0)) + ") on server " + host + ctx.inStore() +
+                  "; --allow-duplicate adds another");
+}
+
 }  // namespace
 
 int runAddServer(const Context& ctx) {
@@ -150,7 +174,8 @@ int runAddServer(const Context& ctx) {
   if (found < 0)
     return ctx.fail(storeError(db));
   if (found > 0)
-    return ctx.fail("server " + quoted(host) + " already exists (as " + existing + ")");
+    return ctx.fail("server " + quoted(host) + " already exists (as " + existing + ")" +
+                    ctx.inStore());
   RowInsert<ServerRow> insert;
   if (!insert.prepare(db) ||
       !insert.add({host, description, release, tzState, bias, standardBias, daylightBias}) ||
@@ -182,7 +207,7 @@ int runAddUser(const Context& ctx) {
     return ctx.fail(storeError(db));
   if (found > 0)
     return ctx.fail("user " + quoted(userId) + " already exists on server " + host + " (as " +
-                    existing + ")");
+                    existing + ")" + ctx.inStore());
   RowInsert<UserRow> insert;
   if (!insert.prepare(db) || !insert.add({host, userId, qualifier, name}) || !transaction.commit())
     return ctx.fail(storeError(db));
@@ -213,6 +238,11 @@ int runAddFax(const Context& ctx) {
   int status = requireUser(ctx, db, ctx.arg(0), ctx.arg(1), &host, &owner);
   if (status != kExitOk)
     return status;
+  if (!ctx.args.has("--allow-duplicate")) {
+    status = refuseDuplicate(ctx, db, host, owner, faxId);
+    if (status != kExitOk)
+      return status;
+  }
   if (handle != 0) {
     int64_t taken = 0;
     sqlite::Statement find;

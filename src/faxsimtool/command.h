@@ -65,8 +65,15 @@ bool parseArgs(std::span<char* const> args, std::span<const OptionSpec> commandO
 struct Context {
   const ParsedArgs& args;
   std::string storePath;
+  // Where storePath came from, for messages: "--store", "FAXSIM_STORE" or
+  // "the per-user default".
+  std::string storeOrigin;
   FILE* out;
   FILE* err;
+
+  // " in store PATH": messages about what a store already holds name it, since
+  // FAXSIM_STORE may point elsewhere than the user thinks.
+  std::string inStore() const { return " in store " + storePath; }
 
   // Report one error line and return the exit status for it.
   int usage(std::string_view message) const;

@@ -53,6 +53,9 @@ const OptionSpec kFaxOptions[] = {
     {"--held", nullptr, "Hold it for preview."},
     {"--user1", nullptr, "Set its user-1 tag."},
     {"--user2", nullptr, "Set its user-2 tag."},
+    {"--allow-duplicate", nullptr,
+     "Add it even if the user has a fax with this ID (in any letter case), as a real "
+     "server may."},
 };
 
 const OptionSpec kGenerateOptions[] = {
@@ -63,11 +66,34 @@ const OptionSpec kGenerateOptions[] = {
     {"--days", "N", "Spread the dates over this many days, 1 to 36500 (default: 365)."},
 };
 
+const OptionSpec kRemoveOptions[] = {
+    {"--all", nullptr, "Remove every fax of the user with this ID, when there are several."},
+};
+
+const OptionSpec kSetMarksOptions[] = {
+    {"--viewed", nullptr, "Set viewed."},
+    {"--no-viewed", nullptr, "Clear viewed."},
+    {"--printed", nullptr, "Set printed."},
+    {"--no-printed", nullptr, "Clear printed (body printed stays as it is)."},
+    {"--body-printed", nullptr, "Set body printed."},
+    {"--no-body-printed", nullptr, "Clear body printed."},
+    {"--approved", nullptr, "Set approved."},
+    {"--no-approved", nullptr, "Clear approved."},
+    {"--held", nullptr, "Hold for preview."},
+    {"--no-held", nullptr, "Release for preview."},
+    {"--user1", nullptr, "Set the user-1 tag."},
+    {"--no-user1", nullptr, "Clear the user-1 tag."},
+    {"--user2", nullptr, "Set the user-2 tag."},
+    {"--no-user2", nullptr, "Clear the user-2 tag."},
+};
+
 const OptionSpec kFaultOptions[] = {
     {"--target", "TEXT",
      "element: the 0-based index of the failing element request; load_fax "
-     "and mark: the fax ID (exact, case included). Default: any."},
-    {"--mark-code", "N", "mark only: the mark code the fault applies to (default: any)."},
+     "and mark: the ID of a fax on the server (exact, case included). Default: any."},
+    {"--mark-code", "CODE",
+     "mark only: the mark code the fault applies to, as a number, as the inkstamp option "
+     "that sends it (-mp) or by name (printed); see 'faxsim help add-fault' (default: any)."},
     {"--count", "N", "Fire on the next N matching calls only (default: every time)."},
 };
 
@@ -119,11 +145,24 @@ const CommandSpec kCommands[] = {
      "like B000409E2 made from the handle; 70% are received; 70% are in folder main, the "
      "rest in Archive, Pending and Review; 5% carry an error code; marks are set at random.",
      3, 3, kGenerateOptions, runGenerate},
+    {"remove-fax", "HOST USER-ID FAX-ID", "Remove a user's fax.",
+     "FAX-ID is compared exactly, case included. An ID that several faxes of the user hold "
+     "(added with --allow-duplicate) is refused unless --all is given. Prints each fax removed.",
+     3, 3, kRemoveOptions, runRemoveFax},
+    {"set-marks", "HOST USER-ID PATTERN", "Set or clear marks of a user's faxes.",
+     "Changes every fax of the user, in any folder, whose ID matches PATTERN as inkstamp "
+     "matches it: ? is one character, * any run, the letters A to Z match either case. Each "
+     "option sets or clears one mark and nothing else; marks without an option stay as they "
+     "are. A pattern that matches no fax is refused.",
+     3, 3, kSetMarksOptions, runSetMarks},
     {"add-fault", "HOST OPERATION ERROR-CODE", "Make a library call fail with ERROR-CODE.",
      "OPERATION is one of connect, server_info, load_user, fax_list, sort, element, load_fax "
      "and mark. For connect HOST may be any name, known to the store or not; the other "
      "operations need a known server. ERROR-CODE is a non-zero signed 32-bit number. Prints "
-     "the fault's ID.",
+     "the fault's ID. The mark codes, by inkstamp option, name and number: -mp printed 3, "
+     "-np not-printed 4, -mv viewed 0, -nv not-viewed 1, -ma approved 8, -na not-approved 9, "
+     "-mb body-printed 7, -mr released 5, -nr held 6, -m1 user1-on 10, -n1 user1-off 11, "
+     "-m2 user2-on 12, -n2 user2-off 13.",
      3, 3, kFaultOptions, runAddFault},
     {"list-faults",
      "[HOST]",
@@ -256,12 +295,14 @@ const char kEnvironment[] =
     "                        %LOCALAPPDATA%\\faxsim\\store.db.\n"
     "    FAXSIM_TRACE        Read by the library: a file to which it appends one\n"
     "                        line per call.\n"
-    "    FAXSIM_SLEEP_SCALE  Read by the library: multiplies its pauses (0: none).\n";
+    "    FAXSIM_SLEEP_SCALE  Read by the library: multiplies its pauses (0: none).\n"
+    "                        The library says so once, on standard error, when it\n"
+    "                        can't use FAXSIM_SLEEP_SCALE or FAXSIM_TRACE.\n";
 
 const char kExitStatus[] =
-    "Exit status: 0 done; 1 failed (no store, an unknown server or user, a taken\n"
-    "handle, a store error); 2 bad command line (an unknown command or option, a\n"
-    "bad value).\n";
+    "Exit status: 0 done; 1 failed (no store, an unknown server, user or fax,\n"
+    "something the store already holds, a taken handle, a store error); 2 bad\n"
+    "command line (an unknown command or option, a bad value).\n";
 
 }  // namespace
 
@@ -294,6 +335,7 @@ void printOverview(FILE* out) {
     printOptions(out, command.options);
   }
   fprintf(out, "  faxsim help [COMMAND]\n      Show this help, or a command's.\n");
+  fprintf(out, "  faxsim --version\n      Show faxsim's version.\n");
   fprintf(out, "\n%s\n%s", kEnvironment, kExitStatus);
   fprintf(out, "\nRun 'faxsim help COMMAND' for more on a command; 'man faxsim' for examples.\n");
 }

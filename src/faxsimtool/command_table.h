@@ -25,7 +25,7 @@ void printOverview(FILE* out);
 void printCommandHelp(FILE* out, const CommandSpec& command);
 
 // The commands that the table's rows run, by file: store_commands.cc,
-// add_commands.cc, fault_commands.cc, setting_commands.cc, list_commands.cc.
+// add_commands.cc, fax_edit_commands.cc, fault_commands.cc, list_commands.cc.
 int runCreate(const Context& ctx);
 int runDemo(const Context& ctx);
 int runInfo(const Context& ctx);
@@ -33,6 +33,8 @@ int runAddServer(const Context& ctx);
 int runAddUser(const Context& ctx);
 int runAddFax(const Context& ctx);
 int runGenerate(const Context& ctx);
+int runRemoveFax(const Context& ctx);
+int runSetMarks(const Context& ctx);
 int runAddFault(const Context& ctx);
 int runClearFaults(const Context& ctx);
 int runSetSetting(const Context& ctx);

@@ -1,9 +1,12 @@
 // Injected failures: adding and clearing rows of `faults` (list_commands.cc
-// lists them). A fault whose target or mark code the simulator would never
-// compare (a target on `connect`, a mark code on anything but `mark`) could
-// never fire, so such combinations are refused rather than stored.
+// lists them). A fault that could never fire is refused rather than stored:
+// a target or mark code the simulator would never compare (a target on
+// `connect`, a mark code on anything but `mark`), a mark code the program
+// never sends, and a load_fax or mark target that is no fax ID on the server.
+#include <sqlite3.h>
 #include <string.h>
 
+#include "faxclient/client_values.h"
 #include "faxsimtool/command_table.h"
 #include "faxsimtool/numbers_and_dates.h"
 #include "faxsimtool/store_file.h"
@@ -53,6 +56,62 @@ bool readTarget(const Context& ctx, std::string_view operation, std::string* tar
   return ctx.checkLength(text, "the target fax ID", 83, true);
 }
 
+std::string markCodeList() {
+  std::string list;
+  for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames)
+    list += (list.empty() ? "" : ", ") + std::string(named.option) + " " + named.name + " " +
+            std::to_string(named.code);
+  return list;
+}
+
+// --mark-code: a code the program sends, by number, by the marking option
+// that sends it (-mp) or by its name (printed).
+bool readMarkCode(const Context& ctx, int64_t* code) {
+  std::optional<std::string_view> text = ctx.args.value("--mark-code");
+  if (!text)
+    return true;
+  for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
+    if (*text == named.option || *text == named.name) {
+      *code = named.code;
+      return true;
+    }
+  }
+  std::string error;
+  int64_t number = 0;
+  bool isNumber = parseInteger(*text, 0, UINT16_MAX, &number, &error);
+  if (isNumber) {
+    for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
+      if (number == named.code) {
+        *code = number;
+        return true;
+      }
+    }
+  }
+  ctx.usage("--mark-code: " + quoted(*text) + " is no mark code the program sends (" +
+            markCodeList() + ")");
+  return false;
+}
+
+// A load_fax or mark fault fires only for a fax with exactly its target as
+// ID. kExitOk when the server has one, else the problem reported.
+int requireTargetFax(const Context& ctx, sqlite::Database& db, const std::string& host,
+                     const std::string& target) {
+  sqlite::Statement find;
+  if (!find.prepare(db,
+                    "SELECT count(*) FROM faxes WHERE host = ?1 COLLATE NOCASE"
+                    " AND fax_id = ?2 COLLATE BINARY"))
+    return ctx.fail(storeError(db));
+  find.bindText(1, host);
+  find.bindText(2, target);
+  if (find.step() != SQLITE_ROW)
+    return ctx.fail(storeError(db));
+  if (find.columnInt(0) == 0)
+    return ctx.fail("--target: no fax on server " + host + " has the ID " + quoted(target) +
+                    " (compared exactly, case included)" + ctx.inStore() +
+                    ", so the fault could never fire");
+  return kExitOk;
+}
+
 }  // namespace
 
 int runAddFault(const Context& ctx) {
@@ -63,8 +122,7 @@ int runAddFault(const Context& ctx) {
   int64_t errorCode = 0, markCode = -1, count = -1;
   if (!ctx.checkLength(host, "the host name", SIZE_MAX, false) ||
       !ctx.intArg(2, "ERROR-CODE", INT32_MIN, INT32_MAX, &errorCode) ||
-      !ctx.intOption("--mark-code", 0, UINT16_MAX, &markCode) ||
-      !ctx.intOption("--count", 1, INT32_MAX, &count))
+      !readMarkCode(ctx, &markCode) || !ctx.intOption("--count", 1, INT32_MAX, &count))
     return kExitUsage;
   if (errorCode == 0)
     return ctx.usage("ERROR-CODE must not be 0: a fault makes a call fail");
@@ -88,6 +146,11 @@ int runAddFault(const Context& ctx) {
       return status;
   } else if (findServer(db, host, &storedHost) < 0) {  // not found: kept as given
     return ctx.fail(storeError(db));
+  }
+  if (hasTarget && operation != "element") {
+    int status = requireTargetFax(ctx, db, storedHost, target);
+    if (status != kExitOk)
+      return status;
   }
   sqlite::Statement insert;
   if (!insert.prepare(db,

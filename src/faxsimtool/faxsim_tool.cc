@@ -14,6 +14,9 @@ namespace faxsimtool {
 
 namespace {
 
+// The project's version, which the build passes in.
+const char kVersion[] = INKSTAMP_VERSION;
+
 // The global options may come before the command name; this finds the name.
 // Returns the index of the command, or args.size() when there is none.
 size_t findCommandIndex(std::span<char* const> args, bool* helpAsked) {
@@ -62,12 +65,18 @@ int checkArgCount(const CommandSpec& command, const ParsedArgs& parsed, FILE* er
 }  // namespace
 
 bool resolveStorePath(std::optional<std::string_view> option, const EnvLookup& env,
-                      std::string* path, std::string* error) {
+                      std::string* path, std::string* error, std::string* origin) {
+  std::string ignored;
+  if (origin == nullptr)
+    origin = &ignored;
   if (option.has_value() && !option->empty()) {
     *path = std::string(*option);
+    *origin = "--store";
     return true;
   }
   *path = faxsim::storePathFromEnvironment(env);
+  *origin = faxsim::nonEmptyVariable(env, "FAXSIM_STORE") != nullptr ? "FAXSIM_STORE"
+                                                                     : "the per-user default";
   if (!path->empty())
     return true;
 #ifdef _WIN32
@@ -88,6 +97,10 @@ int runFaxsim(int argc, char** argv, FILE* out, FILE* err, const EnvLookup& env)
   std::span<char* const> args(argv + (argc > 0 ? 1 : 0), argc > 0 ? argc - 1 : 0);
   bool helpAsked = false;
   size_t commandIndex = findCommandIndex(args, &helpAsked);
+  if (commandIndex < args.size() && std::string_view(args[commandIndex]) == "--version") {
+    fprintf(out, "faxsim (InkStamp) %s\n", kVersion);
+    return kExitOk;
+  }
   if (commandIndex >= args.size()) {
     if (helpAsked) {
       printOverview(out);
@@ -129,10 +142,10 @@ int runFaxsim(int argc, char** argv, FILE* out, FILE* err, const EnvLookup& env)
   std::optional<std::string_view> storeOption = parsed.value("--store");
   if (storeOption && storeOption->empty())
     return report(err, kExitUsage, "option --store needs a non-empty PATH");
-  std::string storePath;
-  if (!resolveStorePath(parsed.value("--store"), env, &storePath, &error))
+  std::string storePath, storeOrigin;
+  if (!resolveStorePath(parsed.value("--store"), env, &storePath, &error, &storeOrigin))
     return report(err, kExitFailure, error);
-  Context ctx{parsed, storePath, out, err};
+  Context ctx{parsed, storePath, storeOrigin, out, err};
   status = command->run(ctx);
   fflush(out);
   return status;

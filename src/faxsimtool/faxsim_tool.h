@@ -28,9 +28,10 @@ int runFaxsim(int argc, char** argv, FILE* out, FILE* err, const EnvLookup& env)
 // Where faxsim finds the store: the --store option, else where the simulator
 // library looks ($FAXSIM_STORE, else the per-user default). An empty option
 // or variable counts as not given. False, with `error` set, when neither
-// names a store and the environment has no home for the default.
+// names a store and the environment has no home for the default. `*origin`
+// names the source: "--store", "FAXSIM_STORE" or "the per-user default".
 bool resolveStorePath(std::optional<std::string_view> option, const EnvLookup& env,
-                      std::string* path, std::string* error);
+                      std::string* path, std::string* error, std::string* origin = nullptr);
 
 }  // namespace faxsimtool
 

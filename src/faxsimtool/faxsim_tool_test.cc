@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 
+#include "faxclient/client_values.h"
 #include "faxsim/store.h"
 #include "faxsimtool/command_table.h"
 #include "sqlite/sqlite_db.h"
@@ -286,7 +287,7 @@ TEST_F(FaxsimToolTest, GenerateAppendsAboveTheHighestHandleInOneGo) {
                      "AND date < 1230768000 + 2 * 86400"),
             20);
 
-  ok({"add-fax", "faxsrv", "ALICE", "X", "--handle", "4294967290"});
+  ok({"add-fax", "faxsrv", "ALICE", "Y", "--handle", "4294967290"});
   expectRejected({"generate", "faxsrv", "ALICE", "6"}, 1, "only 5 handles are free");
   expectRejected({"generate", "faxsrv", "nobody", "5"}, 1, "unknown user 'nobody'");
   expectRejected({"generate", "faxsrv", "ALICE", "0"}, 2, "COUNT: '0' is out of range");
@@ -298,6 +299,8 @@ TEST_F(FaxsimToolTest, GenerateAppendsAboveTheHighestHandleInOneGo) {
 
 TEST_F(FaxsimToolTest, FaultsAreAddedListedAndCleared) {
   makeSmallStore();
+  ok({"add-fax", "faxsrv", "ALICE", "APP1"});
+  ok({"add-fax", "faxsrv", "ALICE", ""});
   EXPECT_EQ(ok({"add-fault", "nowhere", "connect", "2"}), "Added fault 1\n");
   ok({"add-fault", "FAXSRV", "element", "7", "--target", "0x3", "--count", "2"});
   ok({"add-fault", "faxsrv", "mark", "-5", "--target", "APP1", "--mark-code", "3"});
@@ -331,10 +334,49 @@ TEST_F(FaxsimToolTest, FaultsAreAddedListedAndCleared) {
                  "--mark-code applies only to the mark operation");
   expectRejected({"add-fault", "faxsrv", "mark", "2", "--mark-code", "70000"}, 2, "--mark-code");
   expectRejected({"add-fault", "faxsrv", "mark", "2", "--count", "0"}, 2, "--count");
+  // Faults that could never fire: a code the program never sends, a fax
+  // that is not there (the target compares case included), an element
+  // before the first.
+  for (const char* code : {"2", "14", "printd", "-mx"})
+    expectRejected({"add-fault", "faxsrv", "mark", "2", "--mark-code", code}, 2,
+                   "is no mark code the program sends (-mp printed 3, -np not-printed 4,");
+  expectRejected({"add-fault", "faxsrv", "mark", "2", "--target", "app1"}, 1,
+                 "--target: no fax on server faxsrv has the ID 'app1' (compared exactly, case "
+                 "included) in store " +
+                     store());
+  expectRejected({"add-fault", "faxsrv", "load_fax", "2", "--target", "APP2"}, 1, "'APP2'");
+  expectRejected({"add-fault", "faxsrv", "element", "2", "--target", "-1"}, 2,
+                 "'-1' is out of range");
 
   // A connect fault for a known host takes the store's spelling of it.
   EXPECT_EQ(ok({"add-fault", "FaxSrv", "connect", "2"}), "Added fault 5\n");
   EXPECT_EQ(queryText("SELECT host FROM faults WHERE rowid = 5"), "faxsrv");
+
+  // A mark code by the program's option or by name, every one of them, as
+  // add-fault's help lists them.
+  std::string help;  // the help's text with its lines joined again
+  for (char c : ok({"help", "add-fault"})) {
+    if (c == '\n')
+      c = ' ';
+    if (c != ' ' || !help.ends_with(' '))
+      help += c;
+  }
+  for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
+    std::string code = std::to_string(named.code);
+    ok({"add-fault", "faxsrv", "mark", "7", "--mark-code", named.option});
+    ok({"add-fault", "faxsrv", "mark", "7", "--mark-code", named.name});
+    ok({"add-fault", "faxsrv", "mark", "7", "--mark-code", code});
+    EXPECT_EQ(queryText("SELECT group_concat(mark_code) FROM faults WHERE rowid > (SELECT "
+                        "max(rowid) - 3 FROM faults)"),
+              code + "," + code + "," + code);
+    std::string entry = std::string(named.option) + " " + named.name + " " + code;
+    EXPECT_NE(help.find(entry), std::string::npos) << entry;
+  }
+  ok({"clear-faults", "faxsrv"});
+  ok({"add-fault", "FAXSRV", "element", "7", "--target", "0x3", "--count", "2"});
+  ok({"add-fault", "faxsrv", "mark", "-5", "--target", "APP1", "--mark-code", "3"});
+  ok({"add-fault", "faxsrv", "load_fax", "5", "--target", ""});
+  ok({"add-fault", "FaxSrv", "connect", "2"});
 
   EXPECT_EQ(ok({"clear-faults", "Faxsrv"}), "Cleared 4 faults\n");
   EXPECT_EQ(queryInt("SELECT count(*) FROM faults"), 1);

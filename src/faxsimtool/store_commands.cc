@@ -81,7 +81,7 @@ int runInfo(const Context& ctx) {
   sqlite::Database db;
   if (!ctx.openStore(&db))
     return kExitFailure;
-  fprintf(ctx.out, "Store: %s\n", ctx.storePath.c_str());
+  fprintf(ctx.out, "Store: %s (from %s)\n", ctx.storePath.c_str(), ctx.storeOrigin.c_str());
   for (const Count& count : kCounts) {
     int64_t value = 0;
     if (!db.queryInt(count.sql, &value))

@@ -4,6 +4,9 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <iterator>
+
+#include "faxclient/client_values.h"
 #include "inkstamp/mark_program.h"
 
 namespace {
@@ -16,21 +19,32 @@ struct MarkRow {
 // The order of the rows is the order in which the marks are sent. Body
 // printed goes after the approval marks, not in bit order; code 2 is never
 // sent.
-const MarkRow kMarkTable[] = {
-    {kMarkPrinted, 3},      // -mp
-    {kMarkNotPrinted, 4},   // -np
-    {kMarkViewed, 0},       // -mv
-    {kMarkNotViewed, 1},    // -nv
-    {kMarkApproved, 8},     // -ma
-    {kMarkNotApproved, 9},  // -na
-    {kMarkBodyPrinted, 7},  // -mb
-    {kMarkReleased, 5},     // -mr
-    {kMarkHeld, 6},         // -nr
-    {kMarkUser1On, 10},     // -m1
-    {kMarkUser1Off, 11},    // -n1
-    {kMarkUser2On, 12},     // -m2
-    {kMarkUser2Off, 13},    // -n2
+constexpr MarkRow kMarkTable[] = {
+    {kMarkPrinted, faxclient::kCodePrinted},          // -mp
+    {kMarkNotPrinted, faxclient::kCodeNotPrinted},    // -np
+    {kMarkViewed, faxclient::kCodeViewed},            // -mv
+    {kMarkNotViewed, faxclient::kCodeNotViewed},      // -nv
+    {kMarkApproved, faxclient::kCodeApproved},        // -ma
+    {kMarkNotApproved, faxclient::kCodeNotApproved},  // -na
+    {kMarkBodyPrinted, faxclient::kCodeBodyPrinted},  // -mb
+    {kMarkReleased, faxclient::kCodeReleased},        // -mr
+    {kMarkHeld, faxclient::kCodeHeld},                // -nr
+    {kMarkUser1On, faxclient::kCodeUser1On},          // -m1
+    {kMarkUser1Off, faxclient::kCodeUser1Off},        // -n1
+    {kMarkUser2On, faxclient::kCodeUser2On},          // -m2
+    {kMarkUser2Off, faxclient::kCodeUser2Off},        // -n2
 };
+
+// faxsim names the codes by option in the same order (client_values.h).
+constexpr bool sentInTheNamedOrder() {
+  size_t row = 0;
+  for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
+    if (kMarkTable[row++].code != named.code)
+      return false;
+  }
+  return row == std::size(kMarkTable);
+}
+static_assert(sentInTheNamedOrder());
 
 // Constant arguments of RFaxLoadFax3, as the client library expects them.
 const int32_t kLoadFaxMode = 3;
