@@ -101,9 +101,7 @@ int requireTargetFax(const Context& ctx, sqlite::Database& db, const std::string
                     "SELECT count(*) FROM faxes WHERE host = ?1 COLLATE NOCASE"
                     " AND fax_id = ?2 COLLATE BINARY"))
     return ctx.fail(storeError(db));
-  find.bindText(1, host);
-  find.bindText(2, target);
-  if (find.step() != SQLITE_ROW)
+  if (!find.bindAll(host, target) || find.step() != SQLITE_ROW)
     return ctx.fail(storeError(db));
   if (find.columnInt(0) == 0)
     return ctx.fail("--target: no fax on server " + host + " has the ID " + quoted(target) +

@@ -14,9 +14,7 @@ class FaxEditTest : public support::FaxsimTest {
  protected:
   void SetUp() override {
     FaxsimTest::SetUp();
-    ok({"create"});
-    ok({"add-server", "faxsrv"});
-    ok({"add-user", "faxsrv", "ALICE"});
+    createWithAlice();
     ok({"add-user", "faxsrv", "BOB"});
     ok({"add-fax", "faxsrv", "ALICE", "APP1", "--printed", "--body-printed"});  // handle 1
     ok({"add-fax", "faxsrv", "ALICE", "APP2", "--folder", "Archive", "--viewed"});

@@ -551,15 +551,11 @@ class GeneratorTest : public FaxsimTest {
  protected:
   void SetUp() override {
     FaxsimTest::SetUp();
-    ok({"create"});
-    ok({"add-server", "faxsrv"});
-    ok({"add-user", "faxsrv", "ALICE"});
+    createWithAlice();
   }
   // The store's rows after 300 faxes made with `seed` in a new store.
   std::string generatedAfresh(const char* seed) {
-    ok({"create", "--force"});
-    ok({"add-server", "faxsrv"});
-    ok({"add-user", "faxsrv", "ALICE"});
+    createWithAlice();
     ok({"generate", "faxsrv", "ALICE", "300", "--seed", seed});
     return dump();
   }

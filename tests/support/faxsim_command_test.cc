@@ -8,6 +8,7 @@
 #include "sqlite/sqlite_db.h"
 #include "support/c_string_vector.h"
 #include "support/files.h"
+#include "support/world.h"
 
 namespace support {
 
@@ -65,6 +66,12 @@ std::string FaxsimTest::ok(std::vector<std::string> args) {
   EXPECT_EQ(result.status, 0) << line << "\n" << result.err;
   EXPECT_EQ(result.err, "") << line;
   return result.out;
+}
+
+void FaxsimTest::createWithAlice() {
+  ok({"create", "--force"});
+  ok({"add-server", kWorldServer.host});
+  ok({"add-user", kWorldServer.host, kAlice.userId});
 }
 
 std::string FaxsimTest::dump() const {

@@ -36,6 +36,9 @@ class FaxsimTest : public ::testing::Test {
   RunResult runPlain(std::vector<std::string> args);
   // Runs and expects success.
   std::string ok(std::vector<std::string> args);
+  // A new store (replacing any) with the test world's server and its user
+  // ALICE, with faxsim's defaults for everything else.
+  void createWithAlice();
 
   // Every row of every table, in a fixed order, as text.
   std::string dump() const;
