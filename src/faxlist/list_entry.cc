@@ -1,6 +1,6 @@
 // The program entry of faxlist: the banner, the program object and the
 // final disconnection check, as inkstamp has them.
-#include "faxlist/entry.h"
+#include "faxlist/list_entry.h"
 
 #include "faxlist/list_program.h"
 #include "rfaxprogram/program_entry.h"
