@@ -7,6 +7,7 @@
 #include <new>
 
 #include "inkstamp/mark_program.h"
+#include "rfaxprogram/argument_code_page.h"
 
 namespace {
 
@@ -49,6 +50,10 @@ int runInkStamp(int argc, char** argv) {
     return 1;
   }
   program->output = stdout;
+  // Before any option is read: an argument that the code page changed could
+  // select faxes, or a user, that the command line never named.
+  if (!argumentsFitCodePage(stdout))
+    return program->refuseCommandLine();
   int status = program->run(argc, argv);
   // run() leaves the connection open only after a refused server release.
   if (program->serverHandle != 0)

@@ -22,6 +22,11 @@ int MarkProgram::run(int argc, char** argv) {
   return runRequest(request, argv);
 }
 
+int MarkProgram::refuseCommandLine() {
+  printf("\n");
+  return refuseRequest(CommandLineOutcome::kUsage);
+}
+
 int MarkProgram::refuseRequest(CommandLineOutcome outcome) {
   if (outcome == CommandLineOutcome::kMissingHost) {
     printf("\n");

@@ -30,6 +30,11 @@ class MarkProgram : public FaxProgram {
   // 255 usage. Called once, with `output` set.
   int run(int argc, char** argv);
 
+  // Refuses a command line that did not arrive as typed, once the reason is
+  // printed: a blank line and the usage text. Returns 255, like run() on a
+  // usage error.
+  int refuseCommandLine();
+
   // The marking pass: fetches the user's fax list, sorts it when asked,
   // marks each fax whose ID matches one of `patterns` (null-terminated) and
   // whose direction is wanted, and prints the progress and summary.
