@@ -21,11 +21,12 @@ cmake_host_system_information(RESULT coverage_jobs QUERY NUMBER_OF_LOGICAL_CORES
 add_custom_target(coverage_report
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${coverage_dir}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${coverage_dir}
-  # The program's and the libraries' own sources: not the tests, nor the
-  # compiler's headers. Branches that only an exception could take don't
-  # count: the code throws none.
+  # The program's and the libraries' own sources: not the tests and their
+  # helpers beside the code, nor the compiler's headers. Branches that only
+  # an exception could take don't count: the code throws none.
   COMMAND ${INKSTAMP_GCOVR} --root ${PROJECT_SOURCE_DIR} --object-directory ${CMAKE_BINARY_DIR}
           --filter ${PROJECT_SOURCE_DIR}/src/ --exclude ".*_test\\.cc$"
+          --exclude ".*_(for_test|test_support)\\.h$" --exclude ".*/wildcard_reference\\.h$"
           --exclude-throw-branches --exclude-unreachable-branches
           -j ${coverage_jobs}
           --html-details ${coverage_dir}/index.html
