@@ -25,15 +25,12 @@ std::string versionInfo(const std::string& file) {
 
 // The value of a "name=value" line of the report.
 std::string value(const std::string& report, const std::string& name) {
-  size_t at = report.find("\n" + name + "=");
-  if (report.compare(0, name.size() + 1, name + "=") == 0)
-    at = 0;
-  else if (at != std::string::npos)
-    ++at;
-  else
+  const std::string lines = "\n" + report;
+  size_t at = lines.find("\n" + name + "=");
+  if (at == std::string::npos)
     return "(missing)";
-  at += name.size() + 1;
-  return report.substr(at, report.find('\n', at) - at);
+  at += name.size() + 2;
+  return lines.substr(at, lines.find('\n', at) - at);
 }
 
 }  // namespace
