@@ -65,6 +65,10 @@ set(CPACK_ARCHIVE_PROGRAM_FILE_NAME "${inkstamp_package_name}")
 set(CPACK_ARCHIVE_SIMULATOR_TEST_FILE_NAME "${inkstamp_package_name}-simulator-test")
 set(CPACK_PACKAGE_DIRECTORY "${CMAKE_BINARY_DIR}/packages")
 set(CPACK_STRIP_FILES ON)
+# Reproducible archives (see CPackReproducible.cmake), each with a SHA-256
+# file beside it for a site to check what it received.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackReproducible.cmake)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
 include(CPack)
 cpack_add_component(program DISPLAY_NAME "inkstamp" REQUIRED)
 cpack_add_component(simulator_test DISPLAY_NAME "inkstamp with the simulated fax server (testing only)"

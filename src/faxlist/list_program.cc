@@ -90,3 +90,8 @@ bool ListProgram::listFaxes(const ListRequest& request, char** argv, FILE* csv) 
   FaxLister lister(output, csv, request.directions);
   return walkSelection(serverHandle, userId, selection, output, &lister);
 }
+
+int ListProgram::refuseChangedArguments() {
+  printf("\n");
+  return refuseCommandLine(CommandLineOutcome::kUsage, printListUsage, output);
+}

@@ -97,6 +97,21 @@ TEST_F(MarkProgramTest, UsageProblemsEndWithTheUsageText) {
   EXPECT_EQ(fakeclient::trace().find("RFaxCreateServerHandle"), std::string::npos);
 }
 
+// What the entry point does with a command line that the code page altered
+// (Windows only), once it has named the argument.
+TEST_F(MarkProgramTest, ARefusedCommandLineEndsLikeAUsageError) {
+  CaptureStdout();
+  int status;
+  {
+    MarkProgram program;
+    program.output = stdout;
+    status = program.refuseChangedArguments();
+  }
+  EXPECT_EQ(status, 255);
+  EXPECT_EQ(GetCapturedStdout(), kVersionLine + std::string("\n") + usage());
+  EXPECT_EQ(fakeclient::trace().find("RFaxCreateServerHandle"), std::string::npos);
+}
+
 TEST_F(MarkProgramTest, NoConnectionEndsWithStatus1) {
   fakeclient::failConnects(5, 2);
   EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "*"}), 1);

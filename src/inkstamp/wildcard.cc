@@ -115,21 +115,29 @@ bool matchWildcard(const char* text, const char* pattern) {
   // fall back on.
   for (;; ++p, ++t) {
     const unsigned char c = *p;
-    // The common case first: a literal equal to the text's character. Of the
-    // characters that compare equal, only NUL (both ended) and a star (always
-    // a wildcard, even facing a star in the text) need more, and both sort
-    // below every digit and letter.
-    if (foldCase(c) == foldCase(*t)) {
+    const unsigned char x = *t;
+    // The common case first: a byte equal to the text's. Of those, only NUL
+    // (both ended) and a star (always a wildcard, even facing a star in the
+    // text) need more, and both sort below every digit and letter; an equal
+    // '?' matches as a wildcard would.
+    if (c == x) {
       if (c > '*')
         continue;
       if (c == '\0')
         return true;
       if (c == '*')
         return matchFromStar(t, p);
-    } else if (c == '*') {
-      return matchFromStar(t, p);
-    } else if (c != '?' || *t == '\0') {
-      return false;
+      continue;
     }
+    if (c == '*')
+      return matchFromStar(t, p);
+    if (c == '?') {
+      if (x == '\0')
+        return false;
+      continue;
+    }
+    // Unequal bytes that fold equal are a letter in two cases; neither is NUL.
+    if (foldCase(c) != foldCase(x))
+      return false;
   }
 }

@@ -8,6 +8,7 @@
 
 #include <new>
 
+#include "rfaxprogram/argument_code_page.h"
 #include "rfaxprogram/exit_status.h"
 
 // Prints the banner on standard output and flushes it: `title`, then
@@ -22,7 +23,9 @@ void printBanner(const char* title, const char* releaseIdentification,
 // that outlives the run keeps leak checkers from calling it lost. Runs it on
 // the command line with standard output as its output and returns its exit
 // status; run() leaves the connection open only after a refused server
-// release, and this closes it.
+// release, and this closes it. A command line that did not arrive as typed
+// is refused before any option is read (argument_code_page.h): a changed
+// argument could select faxes, or a user, that it never named.
 template <typename Program>
 int runProgramObject(Program*& program, int argc, char** argv) {
   program = new (std::nothrow) Program;
@@ -32,6 +35,8 @@ int runProgramObject(Program*& program, int argc, char** argv) {
     return kExitNoConnection;
   }
   program->output = stdout;
+  if (!argumentsFitCodePage(stdout))
+    return program->refuseChangedArguments();
   int status = program->run(argc, argv);
   if (program->serverHandle != 0)
     program->disconnect();
