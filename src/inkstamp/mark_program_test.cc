@@ -18,6 +18,7 @@ namespace {
 
 using support::connectedAtFirstTry;
 using support::CStringVector;
+using support::failedTries;
 using support::outputHead;
 using support::refusedReleaseTail;
 using support::usage;
@@ -71,6 +72,16 @@ class MarkProgramTest : public support::FakeServerTest {
     return status;
   }
 
+  // Runs the program as `user` marking every fax, a run that a session step
+  // ends: checks its status, its output after the version line, and the
+  // server handle that run() leaves for the entry point to close.
+  void expectEndedEarly(const char* user, int status, const std::string& afterVersionLine,
+                        RFaxServerHandle leftOpen) {
+    EXPECT_EQ(run({"-s", "faxsrv", "-u", user, "-mp", "*"}), status);
+    EXPECT_EQ(output_, kVersionLine + afterVersionLine);
+    EXPECT_EQ(handleLeftOpen_, leftOpen);
+  }
+
   std::string output_;
   RFaxServerHandle handleLeftOpen_ = 0;
 };
@@ -99,52 +110,41 @@ TEST_F(MarkProgramTest, UsageProblemsEndWithTheUsageText) {
 
 TEST_F(MarkProgramTest, NoConnectionEndsWithStatus1) {
   fakeclient::failConnects(5, 2);
-  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "*"}), 1);
-  std::string tries;
-  for (int i = 1; i <= 5; ++i) {
-    tries += "Connect(" + std::to_string(i) +
-             ") to RightFax server: faxsrv\n"
-             "Connect failed to RightFax server: faxsrv, error 2: Server not found\n";
-  }
-  EXPECT_EQ(output_, std::string(kVersionLine) +
-                         "Server: faxsrv\n"
-                         "Connecting to RightFax server: faxsrv\n" +
-                         tries + "Can't connect to RightFax server after 5 tries: faxsrv\n");
-  EXPECT_EQ(handleLeftOpen_, 0u);
+  expectEndedEarly("alice", 1,
+                   "Server: faxsrv\n"
+                   "Connecting to RightFax server: faxsrv\n" +
+                       failedTries("faxsrv", "error 2: Server not found", 1, 5) +
+                       "Can't connect to RightFax server after 5 tries: faxsrv\n",
+                   0u);
 }
 
 TEST_F(MarkProgramTest, RefusedReleaseLeavesTheConnectionForTheEntryPoint) {
   fakeclient::setReleaseCheckResult(8);
-  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "*"}), 1);
-  EXPECT_EQ(output_, std::string(kVersionLine) +
-                         "Server: faxsrv\n"
-                         "Connecting to RightFax server: faxsrv\n"
-                         "Connect(1) to RightFax server: faxsrv\n"
-                         "Connected to RightFax server:  faxsrv\n"
-                         "Incompatible RightFax server release, need 5.20\n");
-  EXPECT_EQ(handleLeftOpen_, 1u);
+  expectEndedEarly(
+      "alice", 1,
+      connectedAtFirstTry("faxsrv") + "Incompatible RightFax server release, need 5.20\n", 1u);
 }
 
 TEST_F(MarkProgramTest, ServerInfoFailureEndsWithStatus2) {
   fakeclient::failServerInfo(3);
-  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "*"}), 2);
-  EXPECT_EQ(output_, std::string(kVersionLine) + kConnected +
-                         "Can't retrieve server info: faxsrv\n"
-                         "Disconnect from RightFax server: faxsrv, -\n"
-                         "Disconnected\n");
-  EXPECT_EQ(handleLeftOpen_, 0u);
+  expectEndedEarly("alice", 2,
+                   std::string(kConnected) +
+                       "Can't retrieve server info: faxsrv\n"
+                       "Disconnect from RightFax server: faxsrv, -\n"
+                       "Disconnected\n",
+                   0u);
 }
 
 TEST_F(MarkProgramTest, UnknownUserEndsWithStatus3) {
   fakeclient::failLoadUser(4);
-  EXPECT_EQ(run({"-s", "faxsrv", "-u", "nobody", "-mp", "*"}), 3);
-  EXPECT_EQ(output_, std::string(kVersionLine) + kConnected +
-                         "RightFax server: faxsrv, Main office\n"
-                         "\n"
-                         "Retrieving user info...\n"
-                         "Invalid user: \"nobody\"\n" +
-                         kDisconnected);
-  EXPECT_EQ(handleLeftOpen_, 0u);
+  expectEndedEarly("nobody", 3,
+                   std::string(kConnected) +
+                       "RightFax server: faxsrv, Main office\n"
+                       "\n"
+                       "Retrieving user info...\n"
+                       "Invalid user: \"nobody\"\n" +
+                       kDisconnected,
+                   0u);
 }
 
 TEST_F(MarkProgramTest, AFullRunMarksAndEndsWithStatus0) {
