@@ -63,6 +63,23 @@ class MarkFaxesTest : public support::FakeServerTest {
   // Everything written to `output` so far.
   std::string output() { return support::readStream(program_->output); }
 
+  // Marks the faxes of `directions` when the first element request gives no
+  // fax but answers `firstElementResult`: the pass shows a zero summary
+  // whose second line is `tallies`, and the list is closed at once.
+  void expectNothingWalked(DirectionFilter directions, const char* tallies,
+                           int firstElementResult) {
+    program_->markFaxes(directions, kMarkPrinted, CStringVector({"*"}));
+    EXPECT_EQ(
+        output(),
+        markingPass("", std::string("faxes:0 marked:0 failed:0 skipped:0 total:0\n") + tallies));
+    EXPECT_EQ(fakeclient::trace(),
+              "RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 0\n"
+              "RFaxListGetFirstElementPtr(2) = " +
+                  std::to_string(firstElementResult) +
+                  "\n"
+                  "RFaxCloseListHandle(2) = 0\n");
+  }
+
   std::unique_ptr<MarkProgram> program_;
 };
 
@@ -72,27 +89,13 @@ FaxListElement fax(RFaxFaxHandle handle, const char* faxId, uint32_t flags = kRe
 }
 
 TEST_F(MarkFaxesTest, AnEmptyListGivesAnEmptySummaryAndIsClosed) {
-  program_->markFaxes(kDirectionBoth, kMarkPrinted, CStringVector({"*"}));
-  EXPECT_EQ(output(), markingPass("",
-                                  "faxes:0 marked:0 failed:0 skipped:0 total:0\n"
-                                  "recv:0 sent:0 viewed:0 pages:0 errs:0\n"));
-  EXPECT_EQ(fakeclient::trace(),
-            "RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 0\n"
-            "RFaxListGetFirstElementPtr(2) = 7\n"
-            "RFaxCloseListHandle(2) = 0\n");
+  expectNothingWalked(kDirectionBoth, "recv:0 sent:0 viewed:0 pages:0 errs:0\n", 7);
 }
 
 TEST_F(MarkFaxesTest, AFailingFirstElementRequestEndsTheWalkAtOnce) {
   setList({fax(1, "A")});
   fakeclient::failElementRequest(0, 3);
-  program_->markFaxes(kDirectionReceived, kMarkPrinted, CStringVector({"*"}));
-  EXPECT_EQ(output(), markingPass("",
-                                  "faxes:0 marked:0 failed:0 skipped:0 total:0\n"
-                                  "recv:0 sent:- viewed:0 pages:0 errs:0\n"));
-  EXPECT_EQ(fakeclient::trace(),
-            "RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 0\n"
-            "RFaxListGetFirstElementPtr(2) = 3\n"
-            "RFaxCloseListHandle(2) = 0\n");
+  expectNothingWalked(kDirectionReceived, "recv:0 sent:- viewed:0 pages:0 errs:0\n", 3);
 }
 
 TEST_F(MarkFaxesTest, AFailedFetchEndsThePassWithNothingToClose) {

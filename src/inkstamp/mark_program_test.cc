@@ -2,6 +2,7 @@
 
 #include <stdio.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -72,16 +73,6 @@ class MarkProgramTest : public support::FakeServerTest {
     return status;
   }
 
-  // Runs the program as `user` marking every fax, a run that a session step
-  // ends: checks its status, its output after the version line, and the
-  // server handle that run() leaves for the entry point to close.
-  void expectEndedEarly(const char* user, int status, const std::string& afterVersionLine,
-                        RFaxServerHandle leftOpen) {
-    EXPECT_EQ(run({"-s", "faxsrv", "-u", user, "-mp", "*"}), status);
-    EXPECT_EQ(output_, kVersionLine + afterVersionLine);
-    EXPECT_EQ(handleLeftOpen_, leftOpen);
-  }
-
   std::string output_;
   RFaxServerHandle handleLeftOpen_ = 0;
 };
@@ -108,44 +99,64 @@ TEST_F(MarkProgramTest, UsageProblemsEndWithTheUsageText) {
   EXPECT_EQ(fakeclient::trace().find("RFaxCreateServerHandle"), std::string::npos);
 }
 
-TEST_F(MarkProgramTest, NoConnectionEndsWithStatus1) {
-  fakeclient::failConnects(5, 2);
-  expectEndedEarly("alice", 1,
-                   "Server: faxsrv\n"
-                   "Connecting to RightFax server: faxsrv\n" +
-                       failedTries("faxsrv", "error 2: Server not found", 1, 5) +
-                       "Can't connect to RightFax server after 5 tries: faxsrv\n",
-                   0u);
+// A run that a session step ends: the step's fault, the user asked for, and
+// the exit status, the output after the version line and the server handle
+// that run() leaves for the entry point to close.
+struct SessionEnd {
+  const char* name;
+  void (*fault)();
+  const char* user;
+  int status;
+  std::string afterVersionLine;
+  RFaxServerHandle leftOpen;
+};
+
+// Names the case in test listings, in place of its bytes.
+void PrintTo(const SessionEnd& end, std::ostream* os) {
+  *os << end.name;
 }
 
-TEST_F(MarkProgramTest, RefusedReleaseLeavesTheConnectionForTheEntryPoint) {
-  fakeclient::setReleaseCheckResult(8);
-  expectEndedEarly(
-      "alice", 1,
-      connectedAtFirstTry("faxsrv") + "Incompatible RightFax server release, need 5.20\n", 1u);
+std::vector<SessionEnd> sessionEnds() {
+  return {
+      {"NoConnectionEndsWithStatus1", [] { fakeclient::failConnects(5, 2); }, "alice", 1,
+       "Server: faxsrv\n"
+       "Connecting to RightFax server: faxsrv\n" +
+           failedTries("faxsrv", "error 2: Server not found", 1, 5) +
+           "Can't connect to RightFax server after 5 tries: faxsrv\n",
+       0},
+      {"RefusedReleaseLeavesTheConnectionForTheEntryPoint",
+       [] { fakeclient::setReleaseCheckResult(8); }, "alice", 1,
+       connectedAtFirstTry("faxsrv") + "Incompatible RightFax server release, need 5.20\n", 1},
+      {"ServerInfoFailureEndsWithStatus2", [] { fakeclient::failServerInfo(3); }, "alice", 2,
+       std::string(kConnected) + "Can't retrieve server info: faxsrv\n"
+                                 "Disconnect from RightFax server: faxsrv, -\n"
+                                 "Disconnected\n",
+       0},
+      {"UnknownUserEndsWithStatus3", [] { fakeclient::failLoadUser(4); }, "nobody", 3,
+       std::string(kConnected) +
+           "RightFax server: faxsrv, Main office\n"
+           "\n"
+           "Retrieving user info...\n"
+           "Invalid user: \"nobody\"\n" +
+           kDisconnected,
+       0},
+  };
 }
 
-TEST_F(MarkProgramTest, ServerInfoFailureEndsWithStatus2) {
-  fakeclient::failServerInfo(3);
-  expectEndedEarly("alice", 2,
-                   std::string(kConnected) +
-                       "Can't retrieve server info: faxsrv\n"
-                       "Disconnect from RightFax server: faxsrv, -\n"
-                       "Disconnected\n",
-                   0u);
+class SessionEndTest : public MarkProgramTest, public ::testing::WithParamInterface<SessionEnd> {};
+
+TEST_P(SessionEndTest, EndsTheRunWithTheStepsStatus) {
+  const SessionEnd& end = GetParam();
+  end.fault();
+  EXPECT_EQ(run({"-s", "faxsrv", "-u", end.user, "-mp", "*"}), end.status);
+  EXPECT_EQ(output_, kVersionLine + end.afterVersionLine);
+  EXPECT_EQ(handleLeftOpen_, end.leftOpen);
 }
 
-TEST_F(MarkProgramTest, UnknownUserEndsWithStatus3) {
-  fakeclient::failLoadUser(4);
-  expectEndedEarly("nobody", 3,
-                   std::string(kConnected) +
-                       "RightFax server: faxsrv, Main office\n"
-                       "\n"
-                       "Retrieving user info...\n"
-                       "Invalid user: \"nobody\"\n" +
-                       kDisconnected,
-                   0u);
-}
+INSTANTIATE_TEST_SUITE_P(MarkProgram, SessionEndTest, ::testing::ValuesIn(sessionEnds()),
+                         [](const ::testing::TestParamInfo<SessionEnd>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST_F(MarkProgramTest, AFullRunMarksAndEndsWithStatus0) {
   EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-R", "-mp", "-mb", "app*", "nomatch"}), 0);
