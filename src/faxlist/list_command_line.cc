@@ -22,22 +22,10 @@ CommandLineOutcome readListCommandLine(int argc, char** argv, ListRequest* reque
 }
 
 void printListUsage(FILE* stream) {
-  fprintf(stream, "usage:  %s [-option...] [fax-ID...]\n", "faxlist");
-  fprintf(stream, "\n");
-  fprintf(stream, "Options:\n");
-  static const char* const kOptionLines[] = {
-      "    -a          List faxes in all folders, not just \"main\".\n",
-      "    -s host     RightFax server host name or IP address (required).\n",
-      "    -R          List only received faxes.\n",
-      "    -S          List only sent faxes.\n",
-      "    -t          Sort the faxes by date.\n",
-      "    -tr         Sort the faxes by date in reverse order.\n",
-      "    -u user     Owner user-ID/in-box for faxes to list (required).\n",
-      "    -o file     Also write the list to a CSV file, replaced only once complete.\n",
-      "    -?, -help   Show this text.\n",
-  };
-  for (const char* line : kOptionLines)
-    fputs(line, stream);
+  printSharedUsage(stream, "faxlist", "[fax-ID...]", "List", "list");
+  fprintf(stream,
+          "    -o file     Also write the list to a CSV file, replaced only once complete.\n");
+  fprintf(stream, "    -?, -help   Show this text.\n");
   fprintf(stream, "\n");
   fprintf(stream, "Faxes are specified by either their unique-ID (e.g., APP0438B2C87FE62B9) or\n");
   fprintf(stream, "filename (e.g., B000409E2).  Fax-IDs can contain wildcard ('?' and '*')\n");

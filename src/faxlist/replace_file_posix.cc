@@ -1,5 +1,5 @@
-// Creating and replacing files on POSIX: rename() replaces the target in
-// one step.
+// Opening new files and replacing files on POSIX: rename() replaces the
+// target in one step.
 #include <errno.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -8,20 +8,10 @@
 
 #include "faxlist/replace_file.h"
 
-FILE* createNewFile(const char* path) {
+int openNewFile(const char* path) {
   // 0666 before the umask: the file gets the permissions that any file the
   // user makes gets.
-  int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0)
-    return nullptr;
-  FILE* file = fdopen(fd, "wb");
-  if (file == nullptr) {
-    int error = errno;
-    close(fd);
-    unlink(path);
-    errno = error;
-  }
-  return file;
+  return open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 }
 
 bool replaceFile(const char* from, const char* to, char* problem, size_t size) {

@@ -1,6 +1,5 @@
-// Creating and replacing files on Windows: rename() there refuses an
-// existing target, so the file is moved with MoveFileEx, which replaces it.
-#include <errno.h>
+// Opening new files and replacing files on Windows: rename() there refuses
+// an existing target, so the file is moved with MoveFileEx, which replaces it.
 #include <fcntl.h>
 #include <io.h>
 #include <process.h>
@@ -10,18 +9,8 @@
 
 #include "faxlist/replace_file.h"
 
-FILE* createNewFile(const char* path) {
-  int fd = _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
-  if (fd < 0)
-    return nullptr;
-  FILE* file = _fdopen(fd, "wb");
-  if (file == nullptr) {
-    int error = errno;
-    _close(fd);
-    _unlink(path);
-    errno = error;
-  }
-  return file;
+int openNewFile(const char* path) {
+  return _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
 }
 
 bool replaceFile(const char* from, const char* to, char* problem, size_t size) {

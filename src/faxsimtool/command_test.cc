@@ -4,16 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "faxsimtool/command_table.h"
+
 namespace faxsimtool {
 namespace {
 
 const OptionSpec kCommandOptions[] = {
     {"--pages", "N", ""},
     {"--sent", nullptr, ""},
-};
-const OptionSpec kGlobal[] = {
-    {"--store", "PATH", ""},
-    {"--help", nullptr, ""},
 };
 
 bool parse(std::vector<std::string> args, ParsedArgs* parsed, std::string* error) {
@@ -22,7 +20,8 @@ bool parse(std::vector<std::string> args, ParsedArgs* parsed, std::string* error
   std::vector<char*> argv;
   for (std::string& arg : keep)
     argv.push_back(arg.data());
-  return parseArgs(argv, kCommandOptions, kGlobal, parsed, error);
+  // With faxsim's own global options, as every command parses them.
+  return parseArgs(argv, kCommandOptions, globalOptions(), parsed, error);
 }
 
 TEST(ParseArgs, SeparatesOptionsFromPositionalsInAnyOrder) {

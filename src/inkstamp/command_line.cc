@@ -148,6 +148,20 @@ CommandLineOutcome readCommandLine(int argc, char** argv, RunRequest* request) {
   return CommandLineOutcome::kComplete;
 }
 
+void printSharedUsage(FILE* stream, const char* program, const char* operands, const char* verb,
+                      const char* lowerVerb) {
+  fprintf(stream, "usage:  %s [-option...] %s\n", program, operands);
+  fprintf(stream, "\n");
+  fprintf(stream, "Options:\n");
+  fprintf(stream, "    -a          %s faxes in all folders, not just \"main\".\n", verb);
+  fprintf(stream, "    -s host     RightFax server host name or IP address (required).\n");
+  fprintf(stream, "    -R          %s only received faxes.\n", verb);
+  fprintf(stream, "    -S          %s only sent faxes.\n", verb);
+  fprintf(stream, "    -t          Sort the faxes by date.\n");
+  fprintf(stream, "    -tr         Sort the faxes by date in reverse order.\n");
+  fprintf(stream, "    -u user     Owner user-ID/in-box for faxes to %s (required).\n", lowerVerb);
+}
+
 int refuseCommandLine(CommandLineOutcome outcome, void (*printUsageText)(FILE* stream),
                       FILE* output) {
   if (outcome == CommandLineOutcome::kMissingHost) {
@@ -175,19 +189,8 @@ const char* missingOptionMessage(CommandLineOutcome outcome) {
 }
 
 void printUsage(FILE* stream) {
-  // The program's name is fixed: the name it was started under may be a
-  // path or a renamed copy.
-  fprintf(stream, "usage:  %s [-option...] fax-ID...\n", "inkstamp");
-  fprintf(stream, "\n");
-  fprintf(stream, "Options:\n");
-  static const char* const kOptionLines[] = {
-      "    -a          Mark faxes in all folders, not just \"main\".\n",
-      "    -s host     RightFax server host name or IP address (required).\n",
-      "    -R          Mark only received faxes.\n",
-      "    -S          Mark only sent faxes.\n",
-      "    -t          Sort the faxes by date.\n",
-      "    -tr         Sort the faxes by date in reverse order.\n",
-      "    -u user     Owner user-ID/in-box for faxes to mark (required).\n",
+  printSharedUsage(stream, "inkstamp", "fax-ID...", "Mark", "mark");
+  static const char* const kMarkOptionLines[] = {
       "    -ma         Mark faxes as approved.\n",
       "    -na         Mark faxes as not approved.\n",
       "    -mb         Mark faxes as body printed.\n",
@@ -202,7 +205,7 @@ void printUsage(FILE* stream) {
       "    -m2         Mark faxes as user-2 tag on.\n",
       "    -n2         Mark faxes as user-2 tag off.\n",
   };
-  for (const char* line : kOptionLines)
+  for (const char* line : kMarkOptionLines)
     fputs(line, stream);
   fprintf(stream, "\n");
   fprintf(stream, "Faxes are specified by either their unique-ID (e.g., APP0438B2C87FE62B9) or\n");

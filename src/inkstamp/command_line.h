@@ -103,6 +103,15 @@ bool takeOptionValue(int argc, char** argv, int* index, const char** value);
 int refuseCommandLine(CommandLineOutcome outcome, void (*printUsageText)(FILE* stream),
                       FILE* output);
 
+// Prints the start of a usage text: the usage line of `program`, which
+// takes `operands`, a blank line, and under the options' heading the lines
+// of the options that readSharedOptions takes, for a program that does
+// `verb` to faxes ("Mark"; `lowerVerb` is "mark"). The program's name is
+// given, not taken from argv[0]: the name it was started under may be a path
+// or a renamed copy.
+void printSharedUsage(FILE* stream, const char* program, const char* operands, const char* verb,
+                      const char* lowerVerb);
+
 // Reads inkstamp's `argv[1]` to `argv[argc - 1]` into `request` and checks it. On
 // kComplete the direction filter is never 0, at least one mark is asked for
 // and `request->firstPattern` names the first of at least one pattern.

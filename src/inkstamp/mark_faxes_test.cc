@@ -17,6 +17,8 @@
 namespace {
 
 using support::CStringVector;
+using support::markedInTurn;
+using support::markingPass;
 using testing::internal::CaptureStdout;
 using testing::internal::GetCapturedStdout;
 
@@ -61,6 +63,23 @@ class MarkFaxesTest : public support::FakeServerTest {
   // Everything written to `output` so far.
   std::string output() { return support::readStream(program_->output); }
 
+  // Marks the faxes of `directions` when the first element request gives no
+  // fax but answers `firstElementResult`: the pass shows a zero summary
+  // whose second line is `tallies`, and the list is closed at once.
+  void expectNothingWalked(DirectionFilter directions, const char* tallies,
+                           int firstElementResult) {
+    program_->markFaxes(directions, kMarkPrinted, CStringVector({"*"}));
+    EXPECT_EQ(
+        output(),
+        markingPass("", std::string("faxes:0 marked:0 failed:0 skipped:0 total:0\n") + tallies));
+    EXPECT_EQ(fakeclient::trace(),
+              "RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 0\n"
+              "RFaxListGetFirstElementPtr(2) = " +
+                  std::to_string(firstElementResult) +
+                  "\n"
+                  "RFaxCloseListHandle(2) = 0\n");
+  }
+
   std::unique_ptr<MarkProgram> program_;
 };
 
@@ -70,31 +89,13 @@ FaxListElement fax(RFaxFaxHandle handle, const char* faxId, uint32_t flags = kRe
 }
 
 TEST_F(MarkFaxesTest, AnEmptyListGivesAnEmptySummaryAndIsClosed) {
-  program_->markFaxes(kDirectionBoth, kMarkPrinted, CStringVector({"*"}));
-  EXPECT_EQ(output(),
-            "Retrieving fax list...\n"
-            "\n"
-            "faxes:0 marked:0 failed:0 skipped:0 total:0\n"
-            "recv:0 sent:0 viewed:0 pages:0 errs:0\n");
-  EXPECT_EQ(fakeclient::trace(),
-            "RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 0\n"
-            "RFaxListGetFirstElementPtr(2) = 7\n"
-            "RFaxCloseListHandle(2) = 0\n");
+  expectNothingWalked(kDirectionBoth, "recv:0 sent:0 viewed:0 pages:0 errs:0\n", 7);
 }
 
 TEST_F(MarkFaxesTest, AFailingFirstElementRequestEndsTheWalkAtOnce) {
   setList({fax(1, "A")});
   fakeclient::failElementRequest(0, 3);
-  program_->markFaxes(kDirectionReceived, kMarkPrinted, CStringVector({"*"}));
-  EXPECT_EQ(output(),
-            "Retrieving fax list...\n"
-            "\n"
-            "faxes:0 marked:0 failed:0 skipped:0 total:0\n"
-            "recv:0 sent:- viewed:0 pages:0 errs:0\n");
-  EXPECT_EQ(fakeclient::trace(),
-            "RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 0\n"
-            "RFaxListGetFirstElementPtr(2) = 3\n"
-            "RFaxCloseListHandle(2) = 0\n");
+  expectNothingWalked(kDirectionReceived, "recv:0 sent:- viewed:0 pages:0 errs:0\n", 3);
 }
 
 TEST_F(MarkFaxesTest, AFailedFetchEndsThePassWithNothingToClose) {
@@ -179,9 +180,9 @@ TEST_F(MarkFaxesTest, AFailedSortStillMarksInListOrder) {
 TEST_F(MarkFaxesTest, AFaxMatchingTwoPatternsIsMarkedOnce) {
   setList({fax(7, "APP0438B2C87FE62B9"), fax(8, "B000409E2")});
   program_->markFaxes(kDirectionBoth, kMarkPrinted, CStringVector({"APP*", "*2B9", "nomatch"}));
-  EXPECT_EQ(output(), support::markingPass(support::markedInTurn({"APP0438B2C87FE62B9"}),
-                                           "faxes:1 marked:1 failed:0 skipped:1 total:2\n"
-                                           "recv:1 sent:0 viewed:0 pages:1 errs:0\n"));
+  EXPECT_EQ(output(), markingPass(markedInTurn({"APP0438B2C87FE62B9"}),
+                                  "faxes:1 marked:1 failed:0 skipped:1 total:2\n"
+                                  "recv:1 sent:0 viewed:0 pages:1 errs:0\n"));
   EXPECT_EQ(fakeclient::trace(),
             "RFaxGetFaxList(1, \"ALICE\", 1, 65535, 0) = 0\n"
             "RFaxListGetFirstElementPtr(2) = 0\n"
@@ -224,16 +225,12 @@ TEST_F(MarkFaxesTest, ProgressCountsMarkedFaxesThenSelectedOnes) {
   setList({fax(1, "A"), fax(2, "B")});
   fakeclient::failLoadFax(1, 5);
   program_->markFaxes(kDirectionBoth, kMarkPrinted, CStringVector({"*"}));
-  EXPECT_EQ(output(),
-            "Retrieving fax list...\n"
-            "\n"
-            "1/1 A\n"
-            "Can't retrieve fax: A (00000001)\n"
-            "1/2 B\n"
-            "  -> marked\n"
-            "\n"
-            "faxes:2 marked:1 failed:1 skipped:0 total:2\n"
-            "recv:2 sent:0 viewed:0 pages:2 errs:0\n");
+  EXPECT_EQ(output(), markingPass("1/1 A\n"
+                                  "Can't retrieve fax: A (00000001)\n"
+                                  "1/2 B\n"
+                                  "  -> marked\n",
+                                  "faxes:2 marked:1 failed:1 skipped:0 total:2\n"
+                                  "recv:2 sent:0 viewed:0 pages:2 errs:0\n"));
 }
 
 TEST_F(MarkFaxesTest, TalliesCountEverySelectedFaxWhetherMarkedOrNot) {
@@ -254,16 +251,9 @@ TEST_F(MarkFaxesTest, AFailingNextElementRequestEndsTheWalk) {
   setList({fax(1, "A"), fax(2, "B"), fax(3, "C")});
   fakeclient::failElementRequest(2, 3);
   program_->markFaxes(kDirectionBoth, kMarkPrinted, CStringVector({"*"}));
-  EXPECT_EQ(output(),
-            "Retrieving fax list...\n"
-            "\n"
-            "1/1 A\n"
-            "  -> marked\n"
-            "2/2 B\n"
-            "  -> marked\n"
-            "\n"
-            "faxes:2 marked:2 failed:0 skipped:0 total:2\n"
-            "recv:2 sent:0 viewed:0 pages:2 errs:0\n");
+  EXPECT_EQ(output(), markingPass(markedInTurn({"A", "B"}),
+                                  "faxes:2 marked:2 failed:0 skipped:0 total:2\n"
+                                  "recv:2 sent:0 viewed:0 pages:2 errs:0\n"));
   EXPECT_FALSE(fakeclient::listIsOpen());
 }
 

@@ -2,6 +2,7 @@
 
 #include <stdio.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ namespace {
 
 using support::connectedAtFirstTry;
 using support::CStringVector;
+using support::failedTries;
 using support::outputHead;
 using support::refusedReleaseTail;
 using support::usage;
@@ -112,55 +114,64 @@ TEST_F(MarkProgramTest, ARefusedCommandLineEndsLikeAUsageError) {
   EXPECT_EQ(fakeclient::trace().find("RFaxCreateServerHandle"), std::string::npos);
 }
 
-TEST_F(MarkProgramTest, NoConnectionEndsWithStatus1) {
-  fakeclient::failConnects(5, 2);
-  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "*"}), 1);
-  std::string tries;
-  for (int i = 1; i <= 5; ++i) {
-    tries += "Connect(" + std::to_string(i) +
-             ") to RightFax server: faxsrv\n"
-             "Connect failed to RightFax server: faxsrv, error 2: Server not found\n";
-  }
-  EXPECT_EQ(output_, std::string(kVersionLine) +
-                         "Server: faxsrv\n"
-                         "Connecting to RightFax server: faxsrv\n" +
-                         tries + "Can't connect to RightFax server after 5 tries: faxsrv\n");
-  EXPECT_EQ(handleLeftOpen_, 0u);
+// A run that a session step ends: the step's fault, the user asked for, and
+// the exit status, the output after the version line and the server handle
+// that run() leaves for the entry point to close.
+struct SessionEnd {
+  const char* name;
+  void (*fault)();
+  const char* user;
+  int status;
+  std::string afterVersionLine;
+  RFaxServerHandle leftOpen;
+};
+
+// Names the case in test listings, in place of its bytes.
+void PrintTo(const SessionEnd& end, std::ostream* os) {
+  *os << end.name;
 }
 
-TEST_F(MarkProgramTest, RefusedReleaseLeavesTheConnectionForTheEntryPoint) {
-  fakeclient::setReleaseCheckResult(8);
-  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "*"}), 1);
-  EXPECT_EQ(output_, std::string(kVersionLine) +
-                         "Server: faxsrv\n"
-                         "Connecting to RightFax server: faxsrv\n"
-                         "Connect(1) to RightFax server: faxsrv\n"
-                         "Connected to RightFax server:  faxsrv\n"
-                         "Incompatible RightFax server release, need 5.20\n");
-  EXPECT_EQ(handleLeftOpen_, 1u);
+std::vector<SessionEnd> sessionEnds() {
+  return {
+      {"NoConnectionEndsWithStatus1", [] { fakeclient::failConnects(5, 2); }, "alice", 1,
+       "Server: faxsrv\n"
+       "Connecting to RightFax server: faxsrv\n" +
+           failedTries("faxsrv", "error 2: Server not found", 1, 5) +
+           "Can't connect to RightFax server after 5 tries: faxsrv\n",
+       0},
+      {"RefusedReleaseLeavesTheConnectionForTheEntryPoint",
+       [] { fakeclient::setReleaseCheckResult(8); }, "alice", 1,
+       connectedAtFirstTry("faxsrv") + "Incompatible RightFax server release, need 5.20\n", 1},
+      {"ServerInfoFailureEndsWithStatus2", [] { fakeclient::failServerInfo(3); }, "alice", 2,
+       std::string(kConnected) + "Can't retrieve server info: faxsrv\n"
+                                 "Disconnect from RightFax server: faxsrv, -\n"
+                                 "Disconnected\n",
+       0},
+      {"UnknownUserEndsWithStatus3", [] { fakeclient::failLoadUser(4); }, "nobody", 3,
+       std::string(kConnected) +
+           "RightFax server: faxsrv, Main office\n"
+           "\n"
+           "Retrieving user info...\n"
+           "Invalid user: \"nobody\"\n" +
+           kDisconnected,
+       0},
+  };
 }
 
-TEST_F(MarkProgramTest, ServerInfoFailureEndsWithStatus2) {
-  fakeclient::failServerInfo(3);
-  EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-mp", "*"}), 2);
-  EXPECT_EQ(output_, std::string(kVersionLine) + kConnected +
-                         "Can't retrieve server info: faxsrv\n"
-                         "Disconnect from RightFax server: faxsrv, -\n"
-                         "Disconnected\n");
-  EXPECT_EQ(handleLeftOpen_, 0u);
+class SessionEndTest : public MarkProgramTest, public ::testing::WithParamInterface<SessionEnd> {};
+
+TEST_P(SessionEndTest, EndsTheRunWithTheStepsStatus) {
+  const SessionEnd& end = GetParam();
+  end.fault();
+  EXPECT_EQ(run({"-s", "faxsrv", "-u", end.user, "-mp", "*"}), end.status);
+  EXPECT_EQ(output_, kVersionLine + end.afterVersionLine);
+  EXPECT_EQ(handleLeftOpen_, end.leftOpen);
 }
 
-TEST_F(MarkProgramTest, UnknownUserEndsWithStatus3) {
-  fakeclient::failLoadUser(4);
-  EXPECT_EQ(run({"-s", "faxsrv", "-u", "nobody", "-mp", "*"}), 3);
-  EXPECT_EQ(output_, std::string(kVersionLine) + kConnected +
-                         "RightFax server: faxsrv, Main office\n"
-                         "\n"
-                         "Retrieving user info...\n"
-                         "Invalid user: \"nobody\"\n" +
-                         kDisconnected);
-  EXPECT_EQ(handleLeftOpen_, 0u);
-}
+INSTANTIATE_TEST_SUITE_P(MarkProgram, SessionEndTest, ::testing::ValuesIn(sessionEnds()),
+                         [](const ::testing::TestParamInfo<SessionEnd>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST_F(MarkProgramTest, AFullRunMarksAndEndsWithStatus0) {
   EXPECT_EQ(run({"-s", "faxsrv", "-u", "alice", "-R", "-mp", "-mb", "app*", "nomatch"}), 0);

@@ -3,27 +3,18 @@
 #include <sqlite3.h>
 
 #include <iterator>
-#include <utility>
 
 #include "sqlite/file_name.h"
 
 namespace sqlite {
 
-Database::~Database() {
-  close();
+void CloseConnection::operator()(sqlite3* db) const {
+  // Statements may be owned elsewhere; close_v2 defers until they finalize.
+  sqlite3_close_v2(db);
 }
 
-Database::Database(Database&& other) noexcept
-    : db_(std::exchange(other.db_, nullptr)),
-      transactionSteps_(std::move(other.transactionSteps_)) {}
-
-Database& Database::operator=(Database&& other) noexcept {
-  if (this != &other) {
-    close();
-    db_ = std::exchange(other.db_, nullptr);
-    transactionSteps_ = std::move(other.transactionSteps_);
-  }
-  return *this;
+void FinalizeStatement::operator()(sqlite3_stmt* stmt) const {
+  sqlite3_finalize(stmt);
 }
 
 bool Database::open(const std::string& path, Mode mode, int busyTimeoutMs) {
@@ -33,26 +24,24 @@ bool Database::open(const std::string& path, Mode mode, int busyTimeoutMs) {
     flags |= SQLITE_OPEN_CREATE;
   // sqlite3_open_v2 hands back a connection even on failure, so that its
   // message can be read; it is kept for errorMessage() and closed later.
-  int rc = sqlite3_open_v2(fileNameForSqlite(path).c_str(), &db_, flags, nullptr);
+  sqlite3* opened = nullptr;
+  int rc = sqlite3_open_v2(fileNameForSqlite(path).c_str(), &opened, flags, nullptr);
+  db_.reset(opened);
   if (rc != SQLITE_OK)
     return false;
-  sqlite3_extended_result_codes(db_, 1);
+  sqlite3_extended_result_codes(db_.get(), 1);
   if (busyTimeoutMs > 0)
-    sqlite3_busy_timeout(db_, busyTimeoutMs);
+    sqlite3_busy_timeout(db_.get(), busyTimeoutMs);
   return true;
 }
 
 void Database::close() {
   transactionSteps_.reset();
-  if (db_ != nullptr) {
-    // Statements are owned elsewhere; close_v2 defers until they finalize.
-    sqlite3_close_v2(db_);
-    db_ = nullptr;
-  }
+  db_.reset();
 }
 
 bool Database::exec(const char* sql) {
-  return db_ != nullptr && sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+  return db_ != nullptr && sqlite3_exec(db_.get(), sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 bool Database::queryInt(const char* sql, int64_t* value) {
@@ -77,59 +66,46 @@ bool Database::runTransactionStep(TransactionStep step) {
 }
 
 int64_t Database::changes() const {
-  return db_ != nullptr ? sqlite3_changes(db_) : 0;
+  return db_ != nullptr ? sqlite3_changes(db_.get()) : 0;
 }
 
 int64_t Database::lastInsertRowid() const {
-  return db_ != nullptr ? sqlite3_last_insert_rowid(db_) : 0;
+  return db_ != nullptr ? sqlite3_last_insert_rowid(db_.get()) : 0;
 }
 
 int Database::errorCode() const {
-  return db_ != nullptr ? sqlite3_extended_errcode(db_) : SQLITE_CANTOPEN;
+  return db_ != nullptr ? sqlite3_extended_errcode(db_.get()) : SQLITE_CANTOPEN;
 }
 
 const char* Database::errorMessage() const {
-  return db_ != nullptr ? sqlite3_errmsg(db_) : "no database open";
-}
-
-Statement::~Statement() {
-  sqlite3_finalize(stmt_);
-}
-
-Statement::Statement(Statement&& other) noexcept : stmt_(std::exchange(other.stmt_, nullptr)) {}
-
-Statement& Statement::operator=(Statement&& other) noexcept {
-  if (this != &other) {
-    sqlite3_finalize(stmt_);
-    stmt_ = std::exchange(other.stmt_, nullptr);
-  }
-  return *this;
+  return db_ != nullptr ? sqlite3_errmsg(db_.get()) : "no database open";
 }
 
 bool Statement::prepare(const Database& db, const char* sql) {
-  sqlite3_finalize(stmt_);
-  stmt_ = nullptr;
+  stmt_.reset();
   if (db.handle() == nullptr)
     return false;
-  return sqlite3_prepare_v3(db.handle(), sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr) ==
-         SQLITE_OK;
+  sqlite3_stmt* prepared = nullptr;
+  int rc = sqlite3_prepare_v3(db.handle(), sql, -1, SQLITE_PREPARE_PERSISTENT, &prepared, nullptr);
+  stmt_.reset(prepared);
+  return rc == SQLITE_OK;
 }
 
 bool Statement::bindInt(int index, int64_t value) {
-  return sqlite3_bind_int64(stmt_, index, value) == SQLITE_OK;
+  return sqlite3_bind_int64(stmt_.get(), index, value) == SQLITE_OK;
 }
 
 bool Statement::bindNull(int index) {
-  return sqlite3_bind_null(stmt_, index) == SQLITE_OK;
+  return sqlite3_bind_null(stmt_.get(), index) == SQLITE_OK;
 }
 
 bool Statement::bindText(int index, std::string_view text) {
-  return sqlite3_bind_text64(stmt_, index, text.data(), text.size(), SQLITE_TRANSIENT,
+  return sqlite3_bind_text64(stmt_.get(), index, text.data(), text.size(), SQLITE_TRANSIENT,
                              SQLITE_UTF8) == SQLITE_OK;
 }
 
 int Statement::step() {
-  return stmt_ != nullptr ? sqlite3_step(stmt_) : SQLITE_MISUSE;
+  return stmt_ != nullptr ? sqlite3_step(stmt_.get()) : SQLITE_MISUSE;
 }
 
 bool Statement::run() {
@@ -140,25 +116,25 @@ bool Statement::run() {
 
 void Statement::reset() {
   if (stmt_ != nullptr) {
-    sqlite3_reset(stmt_);
-    sqlite3_clear_bindings(stmt_);
+    sqlite3_reset(stmt_.get());
+    sqlite3_clear_bindings(stmt_.get());
   }
 }
 
 int64_t Statement::columnInt(int column) const {
-  return sqlite3_column_int64(stmt_, column);
+  return sqlite3_column_int64(stmt_.get(), column);
 }
 
 bool Statement::columnIsNull(int column) const {
-  return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+  return sqlite3_column_type(stmt_.get(), column) == SQLITE_NULL;
 }
 
 std::string_view Statement::columnText(int column) const {
-  const unsigned char* text = sqlite3_column_text(stmt_, column);
+  const unsigned char* text = sqlite3_column_text(stmt_.get(), column);
   if (text == nullptr)
     return {};
   return {reinterpret_cast<const char*>(text),
-          static_cast<size_t>(sqlite3_column_bytes(stmt_, column))};
+          static_cast<size_t>(sqlite3_column_bytes(stmt_.get(), column))};
 }
 
 }  // namespace sqlite

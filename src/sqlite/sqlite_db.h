@@ -19,16 +19,19 @@ namespace sqlite {
 
 class Statement;
 
+// What closes a connection and what finalizes a statement, so that the
+// classes below own their handles through std::unique_ptr: they move, never
+// copy, and close themselves.
+struct CloseConnection {
+  void operator()(sqlite3* db) const;
+};
+struct FinalizeStatement {
+  void operator()(sqlite3_stmt* stmt) const;
+};
+
 class Database {
  public:
   enum class Mode { kReadWrite, kCreate };
-
-  Database() = default;
-  ~Database();
-  Database(Database&& other) noexcept;
-  Database& operator=(Database&& other) noexcept;
-  Database(const Database&) = delete;
-  Database& operator=(const Database&) = delete;
 
   // Opens `path`. kReadWrite never creates a file; kCreate does. A
   // busyTimeoutMs > 0 makes a locked database be waited for, not refused.
@@ -48,7 +51,7 @@ class Database {
   int errorCode() const;
   const char* errorMessage() const;
 
-  sqlite3* handle() const { return db_; }
+  sqlite3* handle() const { return db_.get(); }
 
   // The statements that begin and end a Transaction (transaction.h). They
   // are prepared on first use and kept while the connection is open: a
@@ -58,19 +61,14 @@ class Database {
   bool runTransactionStep(TransactionStep step);
 
  private:
-  sqlite3* db_ = nullptr;
+  // Declared first so that it closes last: the statements below are
+  // finalized before their connection closes.
+  std::unique_ptr<sqlite3, CloseConnection> db_;
   std::unique_ptr<Statement[]> transactionSteps_;
 };
 
 class Statement {
  public:
-  Statement() = default;
-  ~Statement();
-  Statement(Statement&& other) noexcept;
-  Statement& operator=(Statement&& other) noexcept;
-  Statement(const Statement&) = delete;
-  Statement& operator=(const Statement&) = delete;
-
   bool prepare(const Database& db, const char* sql);
   bool isPrepared() const { return stmt_ != nullptr; }
 
@@ -102,7 +100,7 @@ class Statement {
   bool bind(int index, std::string_view text) { return bindText(index, text); }
   bool bind(int index, int64_t value) { return bindInt(index, value); }
 
-  sqlite3_stmt* stmt_ = nullptr;
+  std::unique_ptr<sqlite3_stmt, FinalizeStatement> stmt_;
 };
 
 // Resets a statement when it leaves scope, so that a reused statement never

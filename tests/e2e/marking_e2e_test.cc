@@ -64,18 +64,22 @@ TEST_F(MarkingTest, CompleteRunMakesTheCallsInTheirOrder) {
   EXPECT_EQ(store_.marks("B0000104"), "none");
 }
 
-// The progress lines follow the list as sorted; of two sort options the
-// later one counts.
-struct SortCase {
+// A run with `options` added to its command line, and the marking pass it
+// prints.
+struct OptionsCase {
   const char* name;
   std::vector<std::string> options;
   std::string pass;
 };
 
 // Names the case in test listings, in place of its bytes.
-void PrintTo(const SortCase& c, std::ostream* os) {
+void PrintTo(const OptionsCase& c, std::ostream* os) {
   *os << c.name;
 }
+
+// The progress lines follow the list as sorted; of two sort options the
+// later one counts.
+using SortCase = OptionsCase;
 
 std::vector<SortCase> sortCases() {
   const std::string byDate = markingPass(
@@ -177,14 +181,13 @@ TEST_F(MarkingTest, AllFoldersIncludeTheArchivedFax) {
 
 // A fax whose direction isn't wanted is skipped silently, and the summary
 // shows a dash for the direction left out.
-struct DirectionCase {
-  const char* name;
-  std::vector<std::string> options;
-  std::string pass;
+struct DirectionCase : OptionsCase {
+  // A fax of a direction left out, which the run leaves unmarked.
   const char* unmarked;
 };
 
-// Names the case in test listings, in place of its bytes.
+// Its own, as gtest would print a derived case's bytes rather than call the
+// base's PrintTo.
 void PrintTo(const DirectionCase& c, std::ostream* os) {
   *os << c.name;
 }
@@ -192,20 +195,20 @@ void PrintTo(const DirectionCase& c, std::ostream* os) {
 std::vector<DirectionCase> directionCases() {
   const std::string both = markingPass(worldMainProgress(), worldMainSummary());
   return {
-      {"ReceivedOnly",
-       {"-R"},
-       markingPass(markedInTurn({"APP0001A", "B0000104"}),
-                   "faxes:2 marked:2 failed:0 skipped:2 total:4\n"
-                   "recv:2 sent:- viewed:1 pages:4 errs:1\n"),
+      {{"ReceivedOnly",
+        {"-R"},
+        markingPass(markedInTurn({"APP0001A", "B0000104"}),
+                    "faxes:2 marked:2 failed:0 skipped:2 total:4\n"
+                    "recv:2 sent:- viewed:1 pages:4 errs:1\n")},
        "B0000102"},
-      {"SentOnly",
-       {"-S"},
-       markingPass(markedInTurn({"B0000102", "APP0005E"}),
-                   "faxes:2 marked:2 failed:0 skipped:2 total:4\n"
-                   "recv:- sent:2 viewed:0 pages:7 errs:0\n"),
+      {{"SentOnly",
+        {"-S"},
+        markingPass(markedInTurn({"B0000102", "APP0005E"}),
+                    "faxes:2 marked:2 failed:0 skipped:2 total:4\n"
+                    "recv:- sent:2 viewed:0 pages:7 errs:0\n")},
        "B0000104"},
-      {"Both", {"-R", "-S"}, both, "APP0003C"},
-      {"Neither", {}, both, "APP0003C"},
+      {{"Both", {"-R", "-S"}, both}, "APP0003C"},
+      {{"Neither", {}, both}, "APP0003C"},
   };
 }
 

@@ -19,6 +19,16 @@ std::string faxIdFor(int byte) {
   return std::string("ID") + static_cast<char>(byte) + "Z";
 }
 
+// Every other byte from `first` up to 255, without the wildcards '*' and '?'.
+std::set<int64_t> everyOtherLiteralByte(int first) {
+  std::set<int64_t> bytes;
+  for (int byte = first; byte <= 255; byte += 2) {
+    if (byte != '*' && byte != '?')
+      bytes.insert(byte);
+  }
+  return bytes;
+}
+
 class FaxIdBytesTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -65,21 +75,11 @@ class FaxIdBytesTest : public ::testing::Test {
 // letter, the fax with the same letter in the other case, whose byte has the
 // same parity.
 TEST_F(FaxIdBytesTest, EachOddByteSelectsItsOwnFax) {
-  std::set<int64_t> odd;
-  for (int byte = 1; byte <= 255; byte += 2) {
-    if (byte != '?')
-      odd.insert(byte);
-  }
-  expectSelectsExactly(odd, "-m1", "user1");
+  expectSelectsExactly(everyOtherLiteralByte(1), "-m1", "user1");
 }
 
 TEST_F(FaxIdBytesTest, EachEvenByteSelectsItsOwnFax) {
-  std::set<int64_t> even;
-  for (int byte = 2; byte <= 254; byte += 2) {
-    if (byte != '*')
-      even.insert(byte);
-  }
-  expectSelectsExactly(even, "-m2", "user2");
+  expectSelectsExactly(everyOtherLiteralByte(2), "-m2", "user2");
 }
 
 TEST_F(FaxIdBytesTest, WildcardsInPatternsMatchEveryByteInIds) {

@@ -35,6 +35,14 @@ void expectUnavailable(const support::ProgramRun& run) {
   EXPECT_TRUE(run.out().ends_with("Can't connect to RightFax server after 5 tries: faxsrv\n"));
 }
 
+// A store of `count` faxes: handles 1 to `count`, IDs FAX100001 on.
+bool makeNumberedStore(support::SimStore& store, int count) {
+  std::vector<FaxSpec> faxes;
+  for (int i = 1; i <= count; ++i)
+    faxes.push_back({i, "FAX" + std::to_string(100000 + i)});
+  return makeStore(store, faxes);
+}
+
 TEST(StoreStateTest, MissingStoreIsAnErrorAndIsNotCreated) {
   support::SimStore store;
   ASSERT_TRUE(store.ok());
@@ -62,10 +70,7 @@ TEST(StoreStateTest, EmptyAndForeignFilesAreErrorsAndLeftAsTheyWere) {
 // marked in the store.
 TEST(StoreStateTest, DamagedStoreEndsCleanly) {
   support::SimStore store;
-  std::vector<FaxSpec> faxes;
-  for (int i = 1; i <= 3000; ++i)
-    faxes.push_back({i, "FAX" + std::to_string(100000 + i)});
-  ASSERT_TRUE(makeStore(store, faxes));
+  ASSERT_TRUE(makeNumberedStore(store, 3000));
   std::string bytes = readFile(store.path());
   ASSERT_GT(bytes.size(), 65536u);
   for (size_t i = bytes.size() / 2; i < bytes.size(); ++i)
@@ -145,10 +150,7 @@ TEST(StoreStateTest, ReadOnlyStoreTakesNoMarksAndSaysSo) {
 // store at the path holds it.
 TEST(StoreStateTest, StoreRemovedDuringTheRun) {
   support::SimStore store;
-  std::vector<FaxSpec> faxes;
-  for (int i = 1; i <= 20000; ++i)
-    faxes.push_back({i, "FAX" + std::to_string(100000 + i)});
-  ASSERT_TRUE(makeStore(store, faxes));
+  ASSERT_TRUE(makeNumberedStore(store, 20000));
   std::string keep = store.dir() + "/kept.db";
 
   std::atomic<bool> finished = false;
