@@ -70,11 +70,11 @@ if(NOT sqlite_dir)
 endif()
 file(COPY "${sqlite_dir}/sqlite3.c" "${sqlite_dir}/sqlite3.h" DESTINATION "${WORK_DIR}/sqlite")
 
-fresh_build(i686 "inkstamp;rfwin32" -DCMAKE_TOOLCHAIN_FILE=${WINDOWS_TOOLCHAIN}
+fresh_build(i686 "inkstamp;faxlist;rfwin32" -DCMAKE_TOOLCHAIN_FILE=${WINDOWS_TOOLCHAIN}
             -DINKSTAMP_SQLITE_AMALGAMATION_DIR=${WORK_DIR}/sqlite
             # cpack then installs the program without building everything.
             -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON)
-foreach(file src/inkstamp/inkstamp.exe src/faxsim/RFWIN32.dll)
+foreach(file src/inkstamp/inkstamp.exe src/faxlist/faxlist.exe src/faxsim/RFWIN32.dll)
   compare("${file}" "${WINDOWS_REFERENCE}/${file}" "${WORK_DIR}/i686/${file}")
 endforeach()
 program_zip("${WINDOWS_REFERENCE}" "${WORK_DIR}/reference-packages" reference_zip)
