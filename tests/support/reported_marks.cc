@@ -9,6 +9,7 @@
 #include "faxsim/store_schema.h"
 #include "faxsimtool/store_rows.h"
 #include "sqlite/sqlite_db.h"
+#include "sqlite/transaction.h"
 #include "support/world.h"
 
 namespace support {
@@ -50,13 +51,14 @@ bool succeeded(const std::string& line) {
   return line.size() >= 4 && line.compare(line.size() - 4, 4, " = 0") == 0;
 }
 
-}  // namespace
-
+// Adds faxes of ALICE on the world's server in one transaction.
 bool insertFaxes(const support::SimStore& store, const std::vector<FaxSpec>& faxes) {
   sqlite::Database db;
+  if (!db.open(store.path(), sqlite::Database::Mode::kReadWrite, faxsim::kBusyTimeoutMs))
+    return false;
+  sqlite::Transaction transaction(db);
   faxsimtool::RowInsert<faxsimtool::FaxRow> insert;
-  if (!db.open(store.path(), sqlite::Database::Mode::kReadWrite, faxsim::kBusyTimeoutMs) ||
-      !db.exec("BEGIN") || !insert.prepare(db))
+  if (!transaction.beginWrite() || !insert.prepare(db))
     return false;
   for (const FaxSpec& fax : faxes) {
     if (!insert.add({.handle = fax.handle,
@@ -67,8 +69,10 @@ bool insertFaxes(const support::SimStore& store, const std::vector<FaxSpec>& fax
                      .received = fax.received}))
       return false;
   }
-  return db.exec("COMMIT");
+  return transaction.commit();
 }
+
+}  // namespace
 
 bool makeStore(SimStore& store, const std::vector<FaxSpec>& faxes) {
   return store.ok() && store.createFrom(worldRecipe(kDefaultApiVersion, false)) &&

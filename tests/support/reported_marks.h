@@ -16,7 +16,7 @@
 
 namespace support {
 
-// One fax row for insertFaxes(): folder main, no marks.
+// One fax row for makeStore(): folder main, no marks.
 struct FaxSpec {
   int64_t handle;
   std::string faxId;  // any bytes but NUL
@@ -26,8 +26,6 @@ struct FaxSpec {
 // Creates the store with the test world's server and users, but none of its
 // faxes: `faxes` instead.
 bool makeStore(support::SimStore& store, const std::vector<FaxSpec>& faxes);
-// Adds faxes of ALICE on faxsrv in one transaction.
-bool insertFaxes(const support::SimStore& store, const std::vector<FaxSpec>& faxes);
 
 // The counts of a run's summary line; found is false when there is none.
 struct Summary {

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "faxsim/store_schema.h"
+#include "sqlite/transaction.h"
 #include "support/world.h"
 
 namespace support {
@@ -110,8 +111,9 @@ bool TempStore::addFax(FaxRow fax) {
 
 bool TempStore::addFaxes(const std::string& host, const std::string& owner, int64_t firstHandle,
                          int64_t count) {
+  sqlite::Transaction transaction(db());
   faxsimtool::RowInsert<FaxRow> insert;
-  if (!db().exec("BEGIN") || !insert.prepare(db()))
+  if (!transaction.beginWrite() || !insert.prepare(db()))
     return false;
   char faxId[24];
   for (int64_t i = 0; i < count; ++i) {
@@ -126,12 +128,10 @@ bool TempStore::addFaxes(const std::string& host, const std::string& owner, int6
                   .received = i % 3 != 0,
                   .date = 1000000 - (i % 1000) * 60,
                   .pages = 1 + i % 9};
-    if (!insert.add(fax)) {
-      db().exec("ROLLBACK");
+    if (!insert.add(fax))
       return false;
-    }
   }
-  return db().exec("COMMIT");
+  return transaction.commit();
 }
 
 bool TempStore::addFault(const FaultRow& fault) {

@@ -50,14 +50,6 @@ const WorldUser& kAlice = kUsers[0];
 const WorldUser& kBob = kUsers[1];
 const WorldUser& kCarol = kUsers[2];
 
-std::span<const WorldUser> worldUsers() {
-  return kUsers;
-}
-
-std::span<const WorldFax> worldFaxes() {
-  return kFaxes;
-}
-
 std::vector<std::vector<std::string>> worldRecipe(int64_t apiVersion, bool withFaxes) {
   const WorldServer& server = kWorldServer;
   std::vector<std::vector<std::string>> recipe = {

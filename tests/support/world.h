@@ -30,7 +30,6 @@
 
 #include <stdint.h>
 
-#include <span>
 #include <string>
 #include <vector>
 
@@ -68,10 +67,6 @@ extern const WorldServer kWorldServer;
 extern const WorldUser& kAlice;
 extern const WorldUser& kBob;
 extern const WorldUser& kCarol;
-
-// The users and the faxes above, in the order shown.
-std::span<const WorldUser> worldUsers();
-std::span<const WorldFax> worldFaxes();
 
 // The faxsim commands that make the world in a new store (the first one
 // makes the store), reporting `apiVersion` as the library's version; without
