@@ -80,6 +80,21 @@ TEST(Dates, RefusesImpossibleMalformedAndOutOfRangeDates) {
   }
 }
 
+TEST(Dates, ARefusalSaysWhichFormsADateTakesUnlessItIsANumberOutOfRange) {
+  const std::string forms =
+      " is not a date (YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS] in UTC, or seconds since 1970)";
+  for (const char* text : {"tomorrow", "2008-02-30", "12a", ""}) {
+    int64_t seconds = 5;
+    std::string error;
+    EXPECT_FALSE(parseDate(text, &seconds, &error));
+    EXPECT_EQ(error, std::string("'") + text + "'" + forms);
+  }
+  int64_t seconds = 5;
+  std::string error;
+  EXPECT_FALSE(parseDate("2147483648", &seconds, &error));
+  EXPECT_EQ(error, "'2147483648' is out of range (-2147483648 to 2147483647)");
+}
+
 TEST(Dates, FormatsToTheMinuteInUtcBeforeAndAfter1970) {
   EXPECT_EQ(formatDateMinute(0), "1970-01-01 00:00");
   EXPECT_EQ(formatDateMinute(1228521600 + 3723), "2008-12-06 01:02");
