@@ -189,3 +189,42 @@ TEST(TaskBatchFile, MissingProgramAndLogElsewhere) {
   EXPECT_NE(noLog.err.find("can't write the log"), std::string::npos) << describe(noLog);
   EXPECT_EQ(listFaxes(store, "faxsrv", "alice"), before);
 }
+
+// The example in INSTALL.txt, exactly as it stands there, typed into cmd.exe
+// (here: the one line of a batch file) with the batch file installed where
+// the example says, on a server of that name.
+TEST(TaskBatchFile, TheInstallNotesExampleRunsAsWritten) {
+  REQUIRE_WINE();
+  std::istringstream note(readFile(INKSTAMP_INSTALL_NOTE));
+  std::string example;
+  for (std::string line; std::getline(note, line);) {
+    if (line.find("\\inkstamp-task.bat\" -s ") != std::string::npos &&
+        line.find("schtasks") == std::string::npos)
+      example = line.substr(line.find_first_not_of(' '));
+  }
+  ASSERT_TRUE(example.starts_with("\"C:\\Program Files\\RightFax\\inkstamp-task.bat\" "))
+      << example;
+  std::string folder = freshTestFolder();
+  std::string store = folder + "/store.db";
+  makeWorldStore(store, {{"add-server", "faxserver"},
+                         {"add-user", "faxserver", "ALICE"},
+                         {"add-fax", "faxserver", "ALICE", "APP0438B2C87FE62B9"},
+                         {"add-fax", "faxserver", "ALICE", "B000409E2"}});
+  std::string rightFax = Wine::get().prefix + "/drive_c/Program Files/RightFax";
+  fs::remove_all(rightFax);
+  install(rightFax);
+  writeFile(folder + "/typed.bat", example + "\r\n");
+  const Wine& wine = Wine::get();
+  ProcessOptions options = wine.options();
+  options.env.push_back({"FAXSIM_STORE", Wine::windowsPath(store)});
+  options.workingDirectory = folder;
+  ProcessResult typed =
+      runProcess({wine.loader, Wine::windowsPath(folder + "/typed.bat")}, options);
+  std::string log = undatedLog(rightFax + "/inkstamp-task.log");
+  fs::remove_all(rightFax);
+  EXPECT_EQ(typed.exitStatus, 0) << describe(typed);
+  EXPECT_NE(log.find("\n1/1 APP0438B2C87FE62B9\n  -> marked\n\nfaxes:1 marked:1 failed:0 "),
+            std::string::npos)
+      << log;
+  EXPECT_NE(log.find("\n==== status 0: every selected fax was marked\n"), std::string::npos);
+}
