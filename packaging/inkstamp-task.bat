@@ -10,9 +10,11 @@ rem
 rem It runs the inkstamp.exe that lies beside it, from whatever folder it is
 rem started in (a scheduled task starts in C:\Windows\System32 unless told
 rem otherwise). Each run appends to the log a line with the date, the time
-rem and the arguments, inkstamp's output, and a line with the status. The log
-rem is the file that the first line names: inkstamp-task.log beside this
-rem file, unless you change that line, for example to
+rem and the arguments, inkstamp's output, and a line with the status. (While
+rem inkstamp runs, its output goes to a file beside the log, LOG.NNNN.tmp,
+rem which only a run stopped half-way leaves behind.) The log is the file
+rem that the first line names: inkstamp-task.log beside this file, unless you
+rem change that line, for example to
 rem     @setlocal & set "LOG=D:\Logs\inkstamp.log"
 rem
 rem Exit status (the task's "Last Run Result"):
@@ -61,8 +63,10 @@ type "%OUTPUT%"
 type "%OUTPUT%" >>"%LOG%"
 
 rem The summary line reads "faxes:4 marked:2 failed:2 skipped:6 total:10".
+set "FAXES="
 set "FAILED="
 for /f "usebackq tokens=1-6 delims=: " %%a in ("%OUTPUT%") do (
+  if "%%a"=="faxes" if "%%c"=="marked" if "%%e"=="failed" set "FAXES=%%b"
   if "%%a"=="faxes" if "%%c"=="marked" if "%%e"=="failed" set "FAILED=%%f"
 )
 del "%OUTPUT%"
@@ -80,6 +84,7 @@ goto finish
 :ran
 set "RESULT=0"
 set "WHY=every selected fax was marked"
+if "%FAXES%"=="0" set "WHY=no fax matched"
 if not defined FAILED set "RESULT=5" & set "WHY=no summary, the fax list was refused" & goto finish
 if not "%FAILED%"=="0" set "RESULT=4" & set "WHY=faxes not fully marked: %FAILED%"
 

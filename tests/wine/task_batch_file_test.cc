@@ -26,11 +26,9 @@ const char kBatchFile[] = "inkstamp-task.bat";
 // An installation as INSTALL.txt describes it: the batch file beside
 // inkstamp.exe and the client library, in a folder of the test's own, so
 // that the log it keeps beside itself is the test's.
-std::string install(const std::string& folder, bool withProgram = true) {
+std::string install(const std::string& folder, const std::vector<std::string>& files = {
+                                                   kBatchFile, "inkstamp.exe", "RFWIN32.dll"}) {
   fs::create_directories(folder);
-  std::vector<std::string> files = {kBatchFile, "RFWIN32.dll"};
-  if (withProgram)
-    files.push_back("inkstamp.exe");
   for (const std::string& file : files)
     EXPECT_TRUE(copyFile(Wine::get().stagePath(file), folder + "/" + file)) << file;
   return folder;
@@ -97,6 +95,7 @@ TEST(TaskBatchFile, EachOutcomeHasItsStatusAndItsLogEntry) {
        {"-s", "faxsrv", "-u", "alice", "-mp", "APP*"},
        0,
        "every selected fax was marked"},
+      {"no-match", {}, {"-s", "faxsrv", "-u", "alice", "-mp", "NONE*"}, 0, "no fax matched"},
       {"refused-mark",
        {{"add-fault", "faxsrv", "mark", "501", "--target", "B0000102", "--mark-code", "-mp"}},
        {"-s", "faxsrv", "-u", "alice", "-mp", "-mv", "B*"},
@@ -147,7 +146,8 @@ TEST(TaskBatchFile, EachOutcomeHasItsStatusAndItsLogEntry) {
   EXPECT_EQ(std::distance(fs::directory_iterator(installation), fs::directory_iterator()), 4);
 }
 
-// A missing inkstamp.exe is told apart from a usage error, and the log goes
+// A missing inkstamp.exe is told apart from a usage error and from one that
+// can't start, and the log goes
 // where the batch file's first line says, or nothing runs at all.
 TEST(TaskBatchFile, MissingProgramAndLogElsewhere) {
   REQUIRE_WINE();
@@ -156,12 +156,23 @@ TEST(TaskBatchFile, MissingProgramAndLogElsewhere) {
   makeWorldStore(store);
   const std::vector<std::string> arguments = {"-s", "faxsrv", "-u", "alice", "-mv", "B*"};
 
-  std::string withoutProgram = install(folder + "/no-program", false);
+  std::string withoutProgram = install(folder + "/no-program", {kBatchFile, "RFWIN32.dll"});
   ProcessResult missing = runTask(withoutProgram, arguments, store, folder);
   EXPECT_EQ(missing.exitStatus, 6) << describe(missing);
   EXPECT_EQ(undatedLog(withoutProgram + "/inkstamp-task.log"),
             "==== inkstamp " + joined(arguments) +
                 "\n==== status 6: inkstamp.exe is not in the folder of this batch file\n");
+
+  // Without the client library inkstamp.exe can't start: Windows ends it
+  // with STATUS_DLL_NOT_FOUND, which no test of "errorlevel 1" would see.
+  std::string withoutLibrary = install(folder + "/no-library", {kBatchFile, "inkstamp.exe"});
+  ProcessResult cantStart = runTask(withoutLibrary, arguments, store, folder);
+  EXPECT_EQ(cantStart.exitStatus, 7) << describe(cantStart);
+  EXPECT_NE(undatedLog(withoutLibrary + "/inkstamp-task.log")
+                .find("\n==== status 7: inkstamp.exe did not run to its end, Windows reported "
+                      "-1073741515\n"),
+            std::string::npos)
+      << readFile(withoutLibrary + "/inkstamp-task.log");
 
   std::string moved = install(folder + "/moved-log");
   std::string batchFile = moved + "/" + kBatchFile;
