@@ -418,7 +418,7 @@ TEST_F(FaxsimToolTest, SettingsAndErrorTextsAreSetReplacedAndRemoved) {
   EXPECT_EQ(queryText("SELECT group_concat(key || '=' || value) FROM settings"), "api_version=-7");
   EXPECT_EQ(queryText("SELECT typeof(value) FROM settings"), "integer");
   ok({"set-error-text", "501", "Line busy"});
-  ok({"set-error-text", "501", "No answer"});
+  EXPECT_EQ(ok({"set-error-text", "501", "No answer"}), "Set the text of error 501\n");
   ok({"set-error-text", "-1", "Negative"});
   EXPECT_EQ(queryText("SELECT group_concat(code || '=' || text, ',') FROM error_texts"),
             "-1=Negative,501=No answer");
