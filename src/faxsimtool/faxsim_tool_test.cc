@@ -646,5 +646,20 @@ TEST(StorePath, NoPlaceForTheDefaultIsAnError) {
   EXPECT_NE(error.find("FAXSIM_STORE"), std::string::npos);
 }
 
+// On Windows the environment's lookup reports a value that the code page
+// can't hold; the store it would name is not the one meant.
+TEST(StorePath, AnUnrepresentableVariableIsAnError) {
+  EnvLookup env = [](const char* name) -> const char* {
+    return std::string_view(name) == "FAXSIM_STORE" ? faxsim::kUnrepresentableValue : "/home/u";
+  };
+  std::string path, error;
+  EXPECT_FALSE(resolveStorePath(std::nullopt, env, &path, &error));
+  EXPECT_EQ(error,
+            "no store given and FAXSIM_STORE has a character that the ANSI code page can't "
+            "represent; use --store PATH with a path that it can");
+  EXPECT_TRUE(resolveStorePath("/opt/store.db", env, &path, &error));
+  EXPECT_EQ(path, "/opt/store.db");
+}
+
 }  // namespace
 }  // namespace faxsimtool
