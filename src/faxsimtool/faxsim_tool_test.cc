@@ -535,6 +535,12 @@ TEST_F(FaxsimToolTest, HelpDocumentsEveryCommandAndOption) {
     EXPECT_NE(help.out.find("--body-printed"), std::string::npos);
     EXPECT_EQ(help.out.find("generate"), std::string::npos);
   }
+  // A command's own help never sends the reader to itself.
+  for (const CommandSpec& command : commandTable()) {
+    RunResult own = runPlain({"help", command.name});
+    EXPECT_EQ(own.out.find(std::string("'faxsim help ") + command.name + "'"), std::string::npos)
+        << own.out;
+  }
   // No line of the help runs past 79 columns.
   RunResult help = runPlain({"--help"});
   size_t start = 0;

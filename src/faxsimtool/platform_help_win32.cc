@@ -17,7 +17,7 @@ const char kEnvironmentHelp[] =
     "                        setting shortens.\n";
 
 const char kMoreHelp[] =
-    "Run 'faxsim help COMMAND' for more on a command; faxsim.html, beside faxsim.exe,\n"
-    "for examples.";
+    "Run 'faxsim help COMMAND' for more on a command; faxsim.html, beside\n"
+    "faxsim.exe, for examples.";
 
 }  // namespace faxsimtool
