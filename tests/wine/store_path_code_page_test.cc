@@ -87,11 +87,14 @@ ProcessResult runUnder(const std::vector<EnvSetting>& env, const std::string& pr
 }
 
 // A line of cmd.exe that sets LOCALAPPDATA, in the Windows environment that
-// Wine would otherwise fill from the prefix, and runs faxsim.exe create.
-std::vector<std::string> createUnderLocalAppData(const std::string& localAppData) {
-  const std::string faxsim = Wine::windowsPath(Wine::get().stagePath("faxsim.exe"));
+// Wine would otherwise fill from the prefix, and runs `program` of the stage
+// with `arguments`.
+std::vector<std::string> underLocalAppData(const std::string& localAppData,
+                                           const std::string& program,
+                                           const std::string& arguments) {
   return {Wine::get().loader, "cmd", "/c",
-          "set LOCALAPPDATA=" + Wine::windowsPath(localAppData) + "&& " + faxsim + " create"};
+          "set LOCALAPPDATA=" + Wine::windowsPath(localAppData) + "&& " +
+              Wine::windowsPath(Wine::get().stagePath(program)) + " " + arguments};
 }
 
 }  // namespace
@@ -151,17 +154,26 @@ TEST(WindowsStorePaths, LocalAppDataIsReadInItsWideForm) {
   options.env.insert(options.env.end(), env.begin(), env.end());
 
   const std::string held = folder + "/" + kCentralEuropean.folder;
-  ProcessResult created = runProcess(createUnderLocalAppData(held), options);
+  ProcessResult created = runProcess(underLocalAppData(held, "faxsim.exe", "create"), options);
   EXPECT_EQ(created.exitStatus, 0) << describe(created);
   EXPECT_TRUE(fs::exists(held + "/faxsim/store.db")) << describe(created);
 
   // Ω is in neither code page 1250 nor 1252.
-  ProcessResult refused = runProcess(createUnderLocalAppData(folder + "/\xCE\xA9x"), options);
+  const std::string lacking = folder + "/\xCE\xA9x";
+  ProcessResult refused = runProcess(underLocalAppData(lacking, "faxsim.exe", "create"), options);
   EXPECT_EQ(refused.exitStatus, 1) << describe(refused);
   EXPECT_NE(refused.err.find("faxsim: no store given and LOCALAPPDATA has a character that the "
                              "ANSI code page can't represent"),
             std::string::npos)
       << describe(refused);
+  // The library says so once, where it first looks for the store: for the
+  // API version that every run prints.
+  ProcessResult usage = runProcess(underLocalAppData(lacking, "inkstamp.exe", "-?"), options);
+  EXPECT_EQ(usage.exitStatus, 255) << describe(usage);
+  EXPECT_NE(usage.err.find("\" has a character that the ANSI code page can't represent: no "
+                           "store\r\n"),
+            std::string::npos)
+      << describe(usage);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
