@@ -612,6 +612,12 @@ TEST_F(FaxsimToolTest, HelpDocumentsEveryCommandAndOption) {
     EXPECT_NE(help.out.find("--body-printed"), std::string::npos);
     EXPECT_EQ(help.out.find("generate"), std::string::npos);
   }
+  // A command's own help never sends the reader to itself.
+  for (const CommandSpec& command : commandTable()) {
+    RunResult own = runPlain({"help", command.name});
+    EXPECT_EQ(own.out.find(std::string("'faxsim help ") + command.name + "'"), std::string::npos)
+        << own.out;
+  }
   // No line of the help runs past 79 columns.
   RunResult help = runPlain({"--help"});
   size_t start = 0;
@@ -721,6 +727,21 @@ TEST(StorePath, NoPlaceForTheDefaultIsAnError) {
   std::string path, error;
   EXPECT_FALSE(resolveStorePath(std::nullopt, env.lookup(), &path, &error));
   EXPECT_NE(error.find("FAXSIM_STORE"), std::string::npos);
+}
+
+// On Windows the environment's lookup reports a value that the code page
+// can't hold; the store it would name is not the one meant.
+TEST(StorePath, AnUnrepresentableVariableIsAnError) {
+  EnvLookup env = [](const char* name) -> const char* {
+    return std::string_view(name) == "FAXSIM_STORE" ? faxsim::kUnrepresentableValue : "/home/u";
+  };
+  std::string path, error;
+  EXPECT_FALSE(resolveStorePath(std::nullopt, env, &path, &error));
+  EXPECT_EQ(error,
+            "no store given and FAXSIM_STORE has a character that the ANSI code page can't "
+            "represent; use --store PATH with a path that it can");
+  EXPECT_TRUE(resolveStorePath("/opt/store.db", env, &path, &error));
+  EXPECT_EQ(path, "/opt/store.db");
 }
 
 }  // namespace
