@@ -62,11 +62,16 @@ bool failWith(DWORD error, char* problem, size_t size) {
   return false;
 }
 
+// `path` made full, in `full`; false when it can't be.
+bool fullPath(const char* path, char (&full)[MAX_PATH + 1]) {
+  DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
+  return length > 0 && length < sizeof full;
+}
+
 // Whether `path` names a device (\\.\NUL and the like) once made full.
 bool isDevicePath(const char* path) {
   char full[MAX_PATH + 1];
-  DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
-  return length > 0 && length < sizeof full && strncmp(full, "\\\\.\\", 4) == 0;
+  return fullPath(path, full) && strncmp(full, "\\\\.\\", 4) == 0;
 }
 
 // What may make a replacement fail for a moment: another program that has
@@ -81,7 +86,12 @@ bool mayPass(DWORD error) {
 // could not rename `from`.
 DWORD putInPlace(const char* from, const char* to, bool* replacing) {
   if (*replacing) {
-    if (ReplaceFileA(to, from, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+    // Full paths: Wine's ReplaceFile refuses relative ones (ERROR_DIRECTORY).
+    char fullFrom[MAX_PATH + 1];
+    char fullTo[MAX_PATH + 1];
+    if (!fullPath(from, fullFrom) || !fullPath(to, fullTo))
+      return ERROR_FILENAME_EXCED_RANGE;
+    if (ReplaceFileA(fullTo, fullFrom, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
       return 0;
     DWORD error = GetLastError();
     if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT)
