@@ -157,3 +157,35 @@ TEST(WindowsFaxlist, RefusesADeviceAsTheCsvFile) {
     names += entry.path().filename().string() + " ";
   EXPECT_EQ(names.find("partial"), std::string::npos) << names;
 }
+
+// A CSV file that another program holds open can't be replaced: faxlist.exe
+// tries for about a second, then leaves it as it was and says why.
+TEST(WindowsFaxlist, LeavesAFileThatAnotherProgramHoldsOpen) {
+  REQUIRE_WINE();
+  const Wine& wine = Wine::get();
+  std::string folder = freshTestFolder() + "/held";
+  fs::create_directories(folder);
+  makeWorldStore(folder + "/store.db", {});
+  writeFile(folder + "/list.csv", "older\r\n");
+  writeFile(folder + "/command-line.txt", "\"" + Wine::windowsPath(wine.stagePath("faxlist.exe")) +
+                                              "\" -s faxsrv -u alice -o list.csv");
+  ProcessOptions options = wine.options();
+  options.env.push_back({"FAXSIM_STORE", Wine::windowsPath(folder + "/store.db")});
+  options.workingDirectory = folder;
+  ProcessResult run = runProcess(
+      wine.command("launch.exe",
+                   {"--hold", "list.csv", Wine::windowsPath(folder + "/command-line.txt")}),
+      options);
+  EXPECT_EQ(run.exitStatus, 4) << describe(run);
+  // The reason is the system's text (Wine's here), then the hint.
+  EXPECT_NE(normalizeLineEnds(run.out).find(
+                "\nCan't write CSV file: list.csv (Sharing violation; it may be open in "
+                "another program)\n"),
+            std::string::npos)
+      << run.out;
+  EXPECT_EQ(readFile(folder + "/list.csv"), "older\r\n");
+  std::string names;
+  for (const auto& entry : fs::directory_iterator(folder))
+    names += entry.path().filename().string() + " ";
+  EXPECT_EQ(names.find("partial"), std::string::npos) << names;
+}
