@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+// inkstamp's own reader, as the independent check that the outcomes agree.
 #include "inkstamp/command_line.h"
 #include "support/c_string_vector.h"
 #include "support/files.h"
