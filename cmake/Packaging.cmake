@@ -3,11 +3,12 @@
 #
 #   inkstamp-<version>-<win32|win64>.zip
 #       What an administrator installs beside the vendor's RFWIN32.dll:
-#       inkstamp.exe, faxlist.exe, the README and the install note. Never our
-#       simulator DLL.
+#       inkstamp.exe, faxlist.exe, the batch file for scheduled tasks, the
+#       README and the install note. Never our simulator DLL.
 #   inkstamp-<version>-<win32|win64>-simulator-test.zip
-#       For trying the programs without a fax server: inkstamp.exe and
-#       faxlist.exe with the simulator's RFWIN32.dll and its faxsim.exe. Not for a server's machine:
+#       For trying the programs without a fax server: inkstamp.exe,
+#       faxlist.exe and the batch file with the simulator's RFWIN32.dll and
+#       its faxsim.exe. Not for a server's machine:
 #       its RFWIN32.dll would shadow the vendor's.
 #
 # Each archive is one component; the install rules of the rest of the tree
@@ -26,14 +27,17 @@ function(inkstamp_windows_text source destination_name out_path)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${source}")
   file(READ "${source}" text)
   string(REPLACE "\r\n" "\n" text "${text}")
-  string(REPLACE "\n" "\r\n" text "${text}")
-  file(CONFIGURE OUTPUT "${out}" CONTENT "${text}" @ONLY)
+  # file(CONFIGURE) writes its own line ends, LF unless told otherwise.
+  file(CONFIGURE OUTPUT "${out}" CONTENT "${text}" @ONLY NEWLINE_STYLE CRLF)
   set(${out_path} "${out}" PARENT_SCOPE)
 endfunction()
 
 inkstamp_windows_text(${PROJECT_SOURCE_DIR}/packaging/INSTALL-windows.txt INSTALL.txt install_note)
 inkstamp_windows_text(${PROJECT_SOURCE_DIR}/packaging/SIMULATOR-windows.txt SIMULATOR.txt
                       simulator_note)
+# cmd.exe misreads labels and goto in a batch file with bare LF line ends.
+inkstamp_windows_text(${PROJECT_SOURCE_DIR}/packaging/inkstamp-task.bat inkstamp-task.bat
+                      task_batch_file)
 if(EXISTS ${PROJECT_SOURCE_DIR}/README.md)
   inkstamp_windows_text(${PROJECT_SOURCE_DIR}/README.md README.txt readme)
 else()
@@ -43,14 +47,14 @@ endif()
 # The program's archive. (install(TARGETS) rather than install(FILES), so
 # that CPACK_STRIP_FILES applies.)
 install(TARGETS inkstamp faxlist RUNTIME DESTINATION . COMPONENT program)
-install(FILES ${install_note} ${readme} DESTINATION . COMPONENT program)
+install(FILES ${install_note} ${task_batch_file} ${readme} DESTINATION . COMPONENT program)
 
 # The simulator test archive: a complete, runnable set. The DLL's own import
 # library goes to a component that no archive holds.
 install(TARGETS inkstamp faxlist faxsim rfwin32
         RUNTIME DESTINATION . COMPONENT simulator_test
         ARCHIVE DESTINATION lib COMPONENT simulator_import_library)
-install(FILES ${simulator_note} ${readme} DESTINATION . COMPONENT simulator_test)
+install(FILES ${simulator_note} ${task_batch_file} ${readme} DESTINATION . COMPONENT simulator_test)
 
 set(CPACK_PACKAGE_NAME "inkstamp")
 set(CPACK_PACKAGE_VENDOR "InkStamp")

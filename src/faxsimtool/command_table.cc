@@ -60,8 +60,8 @@ const OptionSpec kFaxOptions[] = {
 
 const OptionSpec kGenerateOptions[] = {
     {"--seed", "N",
-     "Seed of the random choices; the same seed gives the same faxes "
-     "(default: 1)."},
+     "Seed of the random choices; the same seed gives the same faxes, except that an ID the "
+     "user already has is drawn again (default: 1)."},
     {"--start", "WHEN", "The earliest date, as for add-fax --date (default: 2008-01-01)."},
     {"--days", "N", "Spread the dates over this many days, 1 to 36500 (default: 365)."},
 };
@@ -223,8 +223,11 @@ const CommandSpec kCommands[] = {
      {},
      runListUsers},
     {"list-faxes", "HOST USER-ID", "List a user's faxes with every mark, by handle.",
-     "Dates are shown in UTC. A mark column shows \"yes\" when the mark is set and \"-\" when "
-     "it is not. The options narrow the list; a fax is listed when it passes all of them.",
+     "Handles are shown as inkstamp and faxlist show them, in eight hexadecimal digits; DIR "
+     "is recv or sent; dates are in UTC. MARKS has one place per mark, its letter when the "
+     "mark is set and - when not: V viewed, P printed, B body printed, A approved, H held "
+     "for preview, 1 and 2 the user tags (so V---H-- is viewed and held). The options narrow "
+     "the list; a fax is listed when it passes all of them.",
      2, 2, kListFaxesOptions, runListFaxes},
 };
 
