@@ -1,5 +1,19 @@
 # Helpers shared by the components' CMakeLists.
 
+# inkstamp_include_src(TARGET) lets TARGET, and what links a library TARGET,
+# include the components' headers as "component/file.h".
+function(inkstamp_include_src target)
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    set(scope INTERFACE)
+  elseif(type STREQUAL "EXECUTABLE")
+    set(scope PRIVATE)
+  else()
+    set(scope PUBLIC)
+  endif()
+  target_include_directories(${target} ${scope} ${PROJECT_SOURCE_DIR}/src)
+endfunction()
+
 # inkstamp_add_test(NAME SOURCES... LIBS... [LABELS label]) builds one
 # GoogleTest program and registers each of its tests with CTest, labelled
 # `unit` unless a label is given. (gtest_discover_tests splits a list of
@@ -34,13 +48,12 @@ endfunction()
 # client library: on Windows it imports the functions from RFWIN32.dll through
 # the import library of our .def (src/faxclient), never from the simulator's
 # DLL target, so that one .exe runs beside the vendor's DLL or ours, and its
-# start-up leaves '*' and '?' on the command line alone; elsewhere it links
-# the simulator library.
+# start-up leaves '*' and '?' on the command line alone (src/inkstamp's
+# no_wildcard_expansion); elsewhere it links the simulator library.
 function(inkstamp_add_client_program name)
   add_executable(${name} main.cc)
   if(WIN32)
-    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src/inkstamp/no_wildcard_expansion_win32.cc)
-    target_link_libraries(${name} PRIVATE ${ARGN} rfwin32_import)
+    target_link_libraries(${name} PRIVATE ${ARGN} no_wildcard_expansion rfwin32_import)
   else()
     target_link_libraries(${name} PRIVATE ${ARGN} rfwin32)
   endif()

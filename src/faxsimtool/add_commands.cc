@@ -13,13 +13,27 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "faxsim/store_rows.h"
 #include "faxsimtool/command_table.h"
 #include "faxsimtool/numbers_and_dates.h"
 #include "faxsimtool/store_file.h"
-#include "faxsimtool/store_rows.h"
+#include "faxsimtool/store_lookup.h"
 #include "sqlite/transaction.h"
 
 namespace faxsimtool {
+
+using faxsim::FaxRow;
+using faxsim::kApproved;
+using faxsim::kBodyPrinted;
+using faxsim::kFaxMarkCount;
+using faxsim::kHeld;
+using faxsim::kPrinted;
+using faxsim::kUser1;
+using faxsim::kUser2;
+using faxsim::kViewed;
+using faxsim::RowInsert;
+using faxsim::ServerRow;
+using faxsim::UserRow;
 
 namespace {
 

@@ -5,11 +5,17 @@
 
 #include <iterator>
 
+#include "faxsim/store_rows.h"
 #include "faxsimtool/numbers_and_dates.h"
 #include "faxsimtool/store_file.h"
-#include "faxsimtool/store_rows.h"
 
 namespace faxsimtool {
+
+using faxsim::FaxRow;
+using faxsim::kFaxMarkCount;
+using faxsim::RowInsert;
+using faxsim::ServerRow;
+using faxsim::UserRow;
 
 namespace {
 

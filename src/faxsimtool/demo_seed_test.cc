@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-#include "support/faxsim_command_test.h"
+#include "faxsimtool/faxsim_command_test.h"
 
 namespace faxsimtool {
 namespace {

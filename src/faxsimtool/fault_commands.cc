@@ -10,7 +10,7 @@
 #include "faxsimtool/command_table.h"
 #include "faxsimtool/numbers_and_dates.h"
 #include "faxsimtool/store_file.h"
-#include "faxsimtool/store_rows.h"
+#include "faxsimtool/store_lookup.h"
 #include "sqlite/transaction.h"
 
 namespace faxsimtool {

@@ -13,13 +13,16 @@
 #include <string>
 #include <vector>
 
+#include "faxsim/store_rows.h"
 #include "faxsimtool/command_table.h"
 #include "faxsimtool/store_file.h"
-#include "faxsimtool/store_rows.h"
+#include "faxsimtool/store_lookup.h"
 #include "inkstamp/wildcard.h"
 #include "sqlite/transaction.h"
 
 namespace faxsimtool {
+
+using faxsim::kFaxMarkCount;
 
 namespace {
 

@@ -3,7 +3,7 @@
 // messages that say which store a command used.
 #include <gtest/gtest.h>
 
-#include "support/faxsim_command_test.h"
+#include "faxsimtool/faxsim_command_test.h"
 
 namespace faxsimtool {
 namespace {

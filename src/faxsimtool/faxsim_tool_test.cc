@@ -12,8 +12,8 @@
 #include "faxclient/client_values.h"
 #include "faxsim/store.h"
 #include "faxsimtool/command_table.h"
+#include "faxsimtool/faxsim_command_test.h"
 #include "sqlite/sqlite_db.h"
-#include "support/faxsim_command_test.h"
 
 namespace faxsimtool {
 namespace {

@@ -21,7 +21,7 @@
 #include "faxsimtool/command_table.h"
 #include "faxsimtool/numbers_and_dates.h"
 #include "faxsimtool/store_file.h"
-#include "faxsimtool/store_rows.h"
+#include "faxsimtool/store_lookup.h"
 #include "inkstamp/wildcard.h"
 
 namespace faxsimtool {

@@ -3,7 +3,7 @@
 #include "inkstamp/mark_options.h"
 
 #include "faxclient/client_values.h"
-#include "inkstamp/command_line.h"
+#include "inkstamp/mark_set.h"
 
 bool MarkOptions::take(const char* argument) {
   MarkSet marks = marks_;

@@ -72,6 +72,10 @@ CommandLineOutcome readSharedOptions(int argc, char** argv, SelectionRequest* re
 // there is none.
 bool takeOptionValue(int argc, char** argv, int* index, const char** value);
 
+// The message that names what a request lacks, or null when the outcome
+// has none.
+const char* missingOptionMessage(CommandLineOutcome outcome);
+
 // Prints what a refused command line gets before the usage text (a blank
 // line when the server is missing, the message and a blank line when
 // something else is), then the usage text with `printUsageText`, flushes

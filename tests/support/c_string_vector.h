@@ -48,6 +48,14 @@ class CStringVector {
   std::vector<char*> pointers_;
 };
 
+// The arguments as a test's failure message names them: " 'a' 'b'".
+inline std::string describeArguments(std::initializer_list<const char*> arguments) {
+  std::string text;
+  for (const char* argument : arguments)
+    text += std::string(" '") + argument + "'";
+  return text;
+}
+
 }  // namespace support
 
 #endif  // INKSTAMP_TESTS_SUPPORT_C_STRING_VECTOR_H_

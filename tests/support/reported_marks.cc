@@ -6,8 +6,8 @@
 
 #include <sstream>
 
+#include "faxsim/store_rows.h"
 #include "faxsim/store_schema.h"
-#include "faxsimtool/store_rows.h"
 #include "sqlite/sqlite_db.h"
 #include "sqlite/transaction.h"
 #include "support/world.h"
@@ -57,7 +57,7 @@ bool insertFaxes(const support::SimStore& store, const std::vector<FaxSpec>& fax
   if (!db.open(store.path(), sqlite::Database::Mode::kReadWrite, faxsim::kBusyTimeoutMs))
     return false;
   sqlite::Transaction transaction(db);
-  faxsimtool::RowInsert<faxsimtool::FaxRow> insert;
+  faxsim::RowInsert<faxsim::FaxRow> insert;
   if (!transaction.beginWrite() || !insert.prepare(db))
     return false;
   for (const FaxSpec& fax : faxes) {

@@ -86,14 +86,14 @@ int64_t TempStore::queryInt(const std::string& sql, int64_t fallback) {
 
 bool TempStore::addServer(const std::string& host, const std::string& description,
                           int64_t release) {
-  faxsimtool::RowInsert<faxsimtool::ServerRow> insert;
+  faxsim::RowInsert<faxsim::ServerRow> insert;
   return insert.prepare(db()) &&
          insert.add({.host = host, .description = description, .release = release});
 }
 
 bool TempStore::addUser(const std::string& host, const std::string& userId,
                         const std::string& qualifier, const std::string& name) {
-  faxsimtool::RowInsert<faxsimtool::UserRow> insert;
+  faxsim::RowInsert<faxsim::UserRow> insert;
   return insert.prepare(db()) &&
          insert.add({.host = host, .userId = userId, .qualifier = qualifier, .name = name});
 }
@@ -105,14 +105,14 @@ bool TempStore::addFax(FaxRow fax) {
     fax.owner = kAlice.userId;
   if (fax.folder.empty())
     fax.folder = "main";
-  faxsimtool::RowInsert<FaxRow> insert;
+  faxsim::RowInsert<FaxRow> insert;
   return insert.prepare(db()) && insert.add(fax);
 }
 
 bool TempStore::addFaxes(const std::string& host, const std::string& owner, int64_t firstHandle,
                          int64_t count) {
   sqlite::Transaction transaction(db());
-  faxsimtool::RowInsert<FaxRow> insert;
+  faxsim::RowInsert<FaxRow> insert;
   if (!transaction.beginWrite() || !insert.prepare(db()))
     return false;
   char faxId[24];

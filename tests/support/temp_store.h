@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "faxsimtool/store_rows.h"
+#include "faxsim/store_rows.h"
 #include "sqlite/sqlite_db.h"
 #include "support/files.h"
 #include "support/scoped_env.h"
@@ -19,7 +19,7 @@ namespace support {
 
 // One row of the faxes table, written as faxsim writes it; addFax() takes an
 // empty host, owner or folder for the test world's server, ALICE and "main".
-using FaxRow = faxsimtool::FaxRow;
+using FaxRow = faxsim::FaxRow;
 
 // One row of the faults table; std::nullopt stands for NULL.
 struct FaultRow {

@@ -1,4 +1,4 @@
-#include "support/faxsim_command_test.h"
+#include "faxsimtool/faxsim_command_test.h"
 
 #include <sqlite3.h>
 #include <stdio.h>

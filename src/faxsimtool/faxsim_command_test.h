@@ -1,8 +1,8 @@
 // The fixture of the faxsim command's tests: a fresh directory per test,
 // faxsim runs in-process with captured output, and a dump of a store's rows
 // for "nothing changed" checks.
-#ifndef INKSTAMP_TESTS_SUPPORT_FAXSIM_COMMAND_TEST_H_
-#define INKSTAMP_TESTS_SUPPORT_FAXSIM_COMMAND_TEST_H_
+#ifndef INKSTAMP_FAXSIMTOOL_FAXSIM_COMMAND_TEST_H_
+#define INKSTAMP_FAXSIMTOOL_FAXSIM_COMMAND_TEST_H_
 
 #include <gtest/gtest.h>
 #include <stdint.h>
@@ -59,4 +59,4 @@ class FaxsimTest : public ::testing::Test {
 
 }  // namespace support
 
-#endif  // INKSTAMP_TESTS_SUPPORT_FAXSIM_COMMAND_TEST_H_
+#endif  // INKSTAMP_FAXSIMTOOL_FAXSIM_COMMAND_TEST_H_
