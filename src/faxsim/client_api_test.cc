@@ -106,6 +106,26 @@ TEST_F(UserTest, FindsTheUserRegardlessOfCaseAndReturnsTheIdAsStored) {
   EXPECT_EQ(RFaxLoadUser3(server, 1, 0, "carol", 0, 0, 0, 0, 11, &record), 4);
 }
 
+// A user ID as long as the schema allows is read whole; one longer, in a
+// store whose checks were bypassed, is cut to the field and never runs into
+// the name after it.
+TEST_F(UserTest, TheUserIdFillsItsFieldAndNeverOverrunsIt) {
+  std::string longest(21, 'u');
+  ASSERT_TRUE(store_.addUser("faxsrv", longest, "", "N"));
+  ASSERT_TRUE(store_.exec("PRAGMA ignore_check_constraints = ON"));
+  ASSERT_TRUE(store_.addUser("faxsrv", longest + "v", "", "M"));
+  RFaxServerHandle server = connect();
+  UserRecord record;
+  memset(&record, 0xAA, sizeof(record));
+  ASSERT_EQ(RFaxLoadUser3(server, 1, 0, longest.c_str(), 0, 0, 0, 0, 11, &record), 0);
+  EXPECT_EQ(std::string(record.userId), longest);
+  EXPECT_STREQ(record.name, "N");
+  memset(&record, 0xAA, sizeof(record));
+  ASSERT_EQ(RFaxLoadUser3(server, 1, 0, (longest + "v").c_str(), 0, 0, 0, 0, 11, &record), 0);
+  EXPECT_EQ(std::string(record.userId), longest);
+  EXPECT_STREQ(record.name, "M");
+}
+
 TEST_F(UserTest, EveryConstantArgumentAndPointerIsChecked) {
   RFaxServerHandle server = connect();
   UserRecord record;
@@ -215,12 +235,24 @@ TEST(ErrorTextTest, BuiltInTextsStoreOverridesAndTruncation) {
   ASSERT_EQ(RFaxStringRFaxErr(7, buffer, 5), 0);
   EXPECT_STREQ(buffer, "End ");
   EXPECT_EQ(buffer[5], 'x');
-  RFaxStringRFaxErr(7, buffer, 1);
+  // "End of list" is 11 bytes: a buffer of 12 holds it whole, one of 11 loses
+  // its last letter to the terminator, one of 1 holds the terminator only.
+  memset(buffer, 'x', sizeof(buffer));
+  ASSERT_EQ(RFaxStringRFaxErr(7, buffer, 12), 0);
+  EXPECT_STREQ(buffer, "End of list");
+  EXPECT_EQ(buffer[12], 'x');
+  ASSERT_EQ(RFaxStringRFaxErr(7, buffer, 11), 0);
+  EXPECT_STREQ(buffer, "End of lis");
+  ASSERT_EQ(RFaxStringRFaxErr(7, buffer, 1), 0);
   EXPECT_EQ(buffer[0], '\0');
+  EXPECT_EQ(buffer[1], 'n');
+  // No room asks for nothing to be written, so no buffer is needed either.
   buffer[0] = 'x';
   EXPECT_EQ(RFaxStringRFaxErr(7, buffer, 0), 0);
   EXPECT_EQ(RFaxStringRFaxErr(7, buffer, -1), 0);
   EXPECT_EQ(buffer[0], 'x');
+  EXPECT_EQ(RFaxStringRFaxErr(7, nullptr, 0), 0);
+  EXPECT_EQ(RFaxStringRFaxErr(7, nullptr, 1), 9);
   EXPECT_EQ(RFaxStringRFaxErr(7, nullptr, 501), 9);
   store.closeDb();
   ASSERT_EQ(remove(store.path().c_str()), 0);

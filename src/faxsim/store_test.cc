@@ -143,6 +143,110 @@ TEST(StoreFileTest, APlainStoreIsServedInFull) {
   EXPECT_EQ(value, 0);
 }
 
+// Each bound of a store made by faxsim, at its edge and one past it. Lengths
+// count bytes: "\xc3\xa9" is one letter of two.
+TEST(StoreSchemaTest, EachColumnIsKeptWithinItsBounds) {
+  const std::string e10 = [] {
+    std::string text;
+    for (int i = 0; i < 10; ++i)
+      text += "\xc3\xa9";
+    return text;
+  }();
+  struct Case {
+    std::string values;  // of INSERT INTO faxes or users as named
+    bool accepted;
+  } userCases[] = {
+      {"'h', '" + std::string(21, 'u') + "', ''", true},
+      {"'h', '" + std::string(22, 'u') + "', ''", false},
+      {"'h', '" + e10 + "u', ''", true},    // 21 bytes
+      {"'h', '" + e10 + "uu', ''", false},  // 22 bytes
+      {"'h', '', ''", false},
+      {"'h', 'q25', '" + std::string(25, 'q') + "'", true},
+      {"'h', 'q26', '" + std::string(26, 'q') + "'", false},
+  };
+  Case faxCases[] = {
+      {"1, 'x', 0, 1, 0", true},
+      {"0, 'x', 0, 1, 0", false},
+      {"4294967295, 'x', 0, 1, 0", true},
+      {"4294967296, 'x', 0, 1, 0", false},
+      {"2, '" + std::string(83, 'f') + "', 0, 1, 0", true},
+      {"3, '" + std::string(84, 'f') + "', 0, 1, 0", false},
+      {"4, 'x', -2147483648, -32768, 0", true},
+      {"5, 'x', -2147483649, 1, 0", false},
+      {"6, 'x', 2147483647, 32767, 65535", true},
+      {"7, 'x', 2147483648, 1, 0", false},
+      {"8, 'x', 0, -32769, 0", false},
+      {"9, 'x', 0, 32768, 0", false},
+      {"10, 'x', 0, 1, 65536", false},
+      {"11, 'x', 0, 1, -1", false},
+  };
+  TempStore store;
+  ASSERT_TRUE(store.ok());
+  for (const Case& c : userCases) {
+    EXPECT_EQ(store.exec("INSERT INTO users (host, user_id, qualifier) VALUES (" + c.values + ")"),
+              c.accepted)
+        << c.values;
+  }
+  for (const Case& c : faxCases) {
+    EXPECT_EQ(store.exec("INSERT INTO faxes (handle, fax_id, date, pages, error_code, host, owner)"
+                         " VALUES (" +
+                         c.values + ", 'h', 'u')"),
+              c.accepted)
+        << c.values;
+  }
+  for (const char* values : {"20, 0", "21, 1"})
+    EXPECT_TRUE(store.exec(std::string("INSERT INTO faxes (handle, received, host, owner, fax_id)"
+                                       " VALUES (") +
+                           values + ", 'h', 'u', 'r')"));
+  EXPECT_FALSE(
+      store.exec("INSERT INTO faxes (handle, received, host, owner, fax_id)"
+                 " VALUES (22, 2, 'h', 'u', 'r')"));
+  EXPECT_FALSE(
+      store.exec("INSERT INTO faults (host, operation, error_code) VALUES "
+                 "('h', 'mark', 0)"));
+  EXPECT_FALSE(
+      store.exec("INSERT INTO faults (host, operation, error_code) VALUES "
+                 "('h', 'marks', 1)"));
+}
+
+// A row that names only what it must gets the defaults that the library then
+// serves: release 0x620, no description or qualifier, and a received,
+// unmarked one-page fax in 'main' dated 0.
+TEST(StoreSchemaTest, TheDefaultsAreServedThroughTheLibrary) {
+  TempStore store;
+  ASSERT_TRUE(store.ok());
+  ASSERT_TRUE(
+      store.exec("INSERT INTO servers (host) VALUES ('faxsrv');"
+                 "INSERT INTO users (host, user_id) VALUES ('faxsrv', 'ALICE');"
+                 "INSERT INTO faxes (handle, host, owner, fax_id)"
+                 " VALUES (5, 'faxsrv', 'ALICE', 'D5')"));
+  RFaxError code = -1;
+  RFaxServerHandle server = RFaxCreateServerHandle("faxsrv", 4, &code);
+  ASSERT_NE(server, 0u);
+  EXPECT_EQ(RFaxVersionCheck(server, 0x620, 0), 0);
+  EXPECT_EQ(RFaxVersionCheck(server, 0x621, 0), 8);
+  ServerInfo info;
+  ASSERT_EQ(RFaxGetServerInfo2(server, &info), 0);
+  EXPECT_STREQ(info.description, "");
+  UserRecord user;
+  ASSERT_EQ(RFaxLoadUser3(server, 1, 0, "ALICE", 0, 0, 0, 0, 11, &user), 0);
+  EXPECT_STREQ(user.qualifier, "");
+  RFaxListHandle list = 0;
+  ASSERT_EQ(RFaxGetFaxList(server, "ALICE", 1, 0xFFFF, 0, &list), 0);
+  FaxListElement* element = nullptr;
+  ASSERT_EQ(RFaxListGetFirstElementPtr(list, &element), 0);
+  EXPECT_EQ(+element->faxHandle, 5u);
+  EXPECT_EQ(+element->flags, 0x10u);
+  EXPECT_EQ(+element->date, 0);
+  EXPECT_EQ(+element->pages, 1);
+  EXPECT_EQ(+element->errorCode, 0);
+  RFaxCloseListHandle(list);
+  RFaxCloseServerHandle(server);
+  EXPECT_EQ(store.queryInt("SELECT viewed + printed + body_printed + approved + held + user1 +"
+                           " user2 FROM faxes"),
+            0);
+}
+
 TEST(StoreFileTest, AnOpenStoreUsesTheWriteAheadLog) {
   TempStore store;
   ASSERT_TRUE(store.ok());
