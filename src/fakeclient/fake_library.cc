@@ -67,33 +67,6 @@ RFaxError handOutElement(size_t index, FaxListElement** element) {
   return 0;
 }
 
-const char* builtInErrorText(RFaxError code) {
-  switch (code) {
-    case 0:
-      return "No error";
-    case 1:
-      return "Invalid handle";
-    case 2:
-      return "Server not found";
-    case 3:
-      return "Fax store unavailable";
-    case 4:
-      return "User not found";
-    case 5:
-      return "Fax not found";
-    case 6:
-      return "Invalid mark code";
-    case 7:
-      return "End of list";
-    case 8:
-      return "Server release too old";
-    case 9:
-      return "Invalid argument";
-    default:
-      return nullptr;
-  }
-}
-
 }  // namespace
 
 extern "C" {
@@ -295,7 +268,7 @@ RFaxError RFAXAPI RFaxStringRFaxErr(RFaxError code, char* buffer, int32_t size) 
   RFaxError result = kInvalidArgument;
   if (buffer != nullptr && size > 0) {
     result = 0;
-    const char* text = builtInErrorText(code);
+    const char* text = faxclient::builtInErrorText(code);
     for (const fakeclient::ErrorText& known : s.errorTexts) {
       if (known.code == code)
         text = known.text.c_str();

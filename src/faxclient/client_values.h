@@ -72,6 +72,24 @@ enum ErrorCode : int32_t {
   kInvalidArgument = 9,
 };
 
+// The text that RFaxStringRFaxErr gives for each code above, unless a store
+// or a test names another; nullptr for any other code.
+constexpr const char* builtInErrorText(int32_t code) {
+  constexpr const char* kTexts[] = {
+      "No error",
+      "Invalid handle",
+      "Server not found",
+      "Fax store unavailable",
+      "User not found",
+      "Fax not found",
+      "Invalid mark code",
+      "End of list",
+      "Server release too old",
+      "Invalid argument",
+  };
+  return code >= kNoError && code <= kInvalidArgument ? kTexts[code] : nullptr;
+}
+
 // What RFaxGetAPIVersion reports unless a store or a test sets another value:
 // 2008-12-06 00:00:00 UTC, the day of the program's release.
 constexpr int32_t kBuiltInApiVersion = 1228521600;

@@ -8,32 +8,6 @@
 
 namespace faxsim {
 
-const char* builtinErrorText(int32_t code) {
-  switch (code) {
-    case kNoError:
-      return "No error";
-    case kInvalidHandle:
-      return "Invalid handle";
-    case kServerNotFound:
-      return "Server not found";
-    case kStoreUnavailable:
-      return "Fax store unavailable";
-    case kUserNotFound:
-      return "User not found";
-    case kFaxNotFound:
-      return "Fax not found";
-    case kInvalidMarkCode:
-      return "Invalid mark code";
-    case kEndOfList:
-      return "End of list";
-    case kReleaseTooOld:
-      return "Server release too old";
-    case kInvalidArgument:
-      return "Invalid argument";
-  }
-  return nullptr;
-}
-
 namespace {
 
 // The store's text for `code`, if it can be read and has one. Error texts are
@@ -57,7 +31,7 @@ std::string errorText(int32_t code) {
   std::string text;
   if (storeErrorText(code, &text))
     return text;
-  if (const char* builtin = builtinErrorText(code))
+  if (const char* builtin = faxclient::builtInErrorText(code))
     return builtin;
   return "Unknown error " + std::to_string(code);
 }

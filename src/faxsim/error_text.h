@@ -15,9 +15,6 @@ namespace faxsim {
 // The codes themselves belong to the client contract.
 using enum faxclient::ErrorCode;
 
-// The library's own text for `code`, or nullptr when it has none.
-const char* builtinErrorText(int32_t code);
-
 // The text a caller sees for `code`: the store's error_texts row when the
 // store can be read and has one, else the built-in text, else
 // "Unknown error N".
