@@ -1,39 +1,50 @@
-// Howard Hinnant's days_from_civil and civil_from_days: eras of 400 years, so
-// that negative years need no special case.
+// The calendar is <chrono>'s. Its year holds only -32767 to 32767, so whole
+// 400-year cycles, after which the Gregorian calendar repeats day for day,
+// are taken out before it is asked and added back after: every 64-bit time
+// comes out exact, and the 32-bit record dates never need the cycles.
 #include "faxclient/utc_time.h"
+
+#include <chrono>
 
 namespace faxclient {
 
+namespace {
+
+constexpr int64_t kDaysPerCycle = 146097;
+constexpr int64_t kYearsPerCycle = 400;
+
+// The quotient rounded towards minus infinity.
+int64_t floorDivide(int64_t value, int64_t divisor) {
+  int64_t quotient = value / divisor;
+  return value % divisor < 0 ? quotient - 1 : quotient;
+}
+
+}  // namespace
+
 UtcTime splitUtcTime(int64_t seconds) {
-  int64_t days = seconds / kSecondsPerDay;
-  int64_t rest = seconds % kSecondsPerDay;
-  if (rest < 0) {
-    rest += kSecondsPerDay;
-    --days;
-  }
-  days += 719468;
-  int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-  int64_t dayOfEra = days - era * 146097;
-  int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  int64_t monthIndex = (5 * dayOfYear + 2) / 153;
-  UtcTime time;
-  time.day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
-  time.month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
-  time.year = yearOfEra + era * 400 + (time.month <= 2 ? 1 : 0);
-  time.hour = static_cast<int>(rest / 3600);
-  time.minute = static_cast<int>(rest / 60 % 60);
-  time.second = static_cast<int>(rest % 60);
-  return time;
+  using namespace std::chrono;
+  int64_t dayCount = floorDivide(seconds, kSecondsPerDay);
+  // seconds % kSecondsPerDay never overflows, unlike dayCount * kSecondsPerDay.
+  int64_t secondOfDay = seconds % kSecondsPerDay;
+  if (secondOfDay < 0)
+    secondOfDay += kSecondsPerDay;
+  int64_t cycles = floorDivide(dayCount, kDaysPerCycle);
+  year_month_day date{sys_days{days{dayCount - cycles * kDaysPerCycle}}};
+  hh_mm_ss<std::chrono::seconds> clock{std::chrono::seconds{secondOfDay}};
+  return UtcTime{.year = static_cast<int>(date.year()) + cycles * kYearsPerCycle,
+                 .month = static_cast<int>(static_cast<unsigned>(date.month())),
+                 .day = static_cast<int>(static_cast<unsigned>(date.day())),
+                 .hour = static_cast<int>(clock.hours().count()),
+                 .minute = static_cast<int>(clock.minutes().count()),
+                 .second = static_cast<int>(clock.seconds().count())};
 }
 
 int64_t daysFromCivil(int64_t year, int month, int day) {
-  year -= month <= 2 ? 1 : 0;
-  int64_t era = (year >= 0 ? year : year - 399) / 400;
-  int64_t yearOfEra = year - era * 400;
-  int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-  int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468;
+  using namespace std::chrono;
+  int64_t cycles = floorDivide(year, kYearsPerCycle);
+  auto yearInCycle = static_cast<int>(year - cycles * kYearsPerCycle);
+  sys_days date{std::chrono::year{yearInCycle} / month / day};
+  return date.time_since_epoch().count() + cycles * kDaysPerCycle;
 }
 
 }  // namespace faxclient

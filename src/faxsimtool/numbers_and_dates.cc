@@ -1,9 +1,10 @@
-// Strict integers, and dates read and written with our own calendar.
+// Strict integers, and dates read and written in UTC.
 #include "faxsimtool/numbers_and_dates.h"
 
 #include <stdio.h>
 
 #include <charconv>
+#include <chrono>
 
 #include "faxsimtool/command.h"
 
@@ -32,13 +33,13 @@ bool readDigits(std::string_view digits, int base, bool negative, int64_t* value
   return true;
 }
 
-bool isLeapYear(int64_t year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysInMonth(int64_t year, int month) {
-  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
+// Whether the day exists in the Gregorian calendar: no 30 February, and
+// 29 February only in a leap year.
+bool isRealDay(int year, int month, int day) {
+  using namespace std::chrono;
+  return year_month_day{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
+                        std::chrono::day{static_cast<unsigned>(day)}}
+      .ok();
 }
 
 // Reads exactly `width` decimal digits at `*pos`.
@@ -84,8 +85,7 @@ bool parseCalendar(std::string_view text, int64_t* seconds) {
     if (pos != text.size())
       return false;
   }
-  if (month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) || hour > 23 ||
-      minute > 59 || second > 59)
+  if (!isRealDay(year, month, day) || hour > 23 || minute > 59 || second > 59)
     return false;
   *seconds = daysFromCivil(year, month, day) * faxclient::kSecondsPerDay + hour * 3600 +
              minute * 60 + second;
