@@ -28,6 +28,7 @@ double scaleOf(const char* text) {
 TEST(PauseScaleTest, AcceptsNonNegativeDecimalsOnly) {
   EXPECT_EQ(scaleOf("0"), 0);
   EXPECT_EQ(scaleOf("2"), 2);
+  EXPECT_EQ(scaleOf("90"), 90);  // every digit, the last included
   EXPECT_EQ(scaleOf("0.25"), 0.25);
   EXPECT_EQ(scaleOf(".5"), 0.5);
   EXPECT_EQ(scaleOf("3."), 3);
@@ -79,7 +80,10 @@ TEST(EnvironmentWarningTest, OneLineOnStandardErrorPerVariableAndProcess) {
   if (child == 0) {
     if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr))
       _exit(2);
-    setenv("FAXSIM_SLEEP_SCALE", "abc", 1);
+    setenv("FAXSIM_SLEEP_SCALE",
+           "a\x1b"
+           "bc",
+           1);  // a control byte is shown escaped
     setenv("FAXSIM_TRACE", badTrace.c_str(), 1);
     for (int i = 0; i < 3; ++i) {
       Sleep(1);
@@ -94,12 +98,13 @@ TEST(EnvironmentWarningTest, OneLineOnStandardErrorPerVariableAndProcess) {
   ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   EXPECT_EQ(support::readFile(out), "");
-  EXPECT_EQ(support::readFile(err),
-            "faxsim library: FAXSIM_TRACE=\"" + badTrace +
-                "\" can't be opened for appending (No such file or directory); calls are not "
-                "traced\n"
-                "faxsim library: FAXSIM_SLEEP_SCALE=\"abc\" is not a non-negative decimal number; "
-                "pausing unscaled\n");
+  EXPECT_EQ(
+      support::readFile(err),
+      "faxsim library: FAXSIM_TRACE=\"" + badTrace +
+          "\" can't be opened for appending (No such file or directory); calls are not "
+          "traced\n"
+          "faxsim library: FAXSIM_SLEEP_SCALE=\"a\\x1Bbc\" is not a non-negative decimal number; "
+          "pausing unscaled\n");
 }
 #endif
 
