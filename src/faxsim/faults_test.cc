@@ -57,6 +57,20 @@ TEST_F(FaultsTest, EachOperationFailsWithItsRowsCode) {
   EXPECT_EQ(fetch(server, &list), 13);
 }
 
+// A store may carry triggers of its own. When one refuses the count-down of
+// a mark's fault, the mark fails as the store being unavailable: it is
+// neither made nor reported done.
+TEST_F(FaultsTest, AMarkWhoseFaultCantCountDownIsNotMade) {
+  ASSERT_TRUE(store_.addFault({.operation = "mark", .errorCode = 17, .remaining = 1}));
+  ASSERT_TRUE(
+      store_.exec("CREATE TRIGGER no_count_down BEFORE UPDATE ON faults"
+                  " BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+  RFaxServerHandle server = connect();
+  EXPECT_EQ(InkStampFax(server, 31, 3), 3);
+  EXPECT_EQ(faxColumn(31, "printed"), 0);
+  EXPECT_EQ(remaining(1), 1);
+}
+
 TEST_F(FaultsTest, ElementFaultsTargetAnIndexAndNeverPassTheEnd) {
   ASSERT_TRUE(
       store_.addFault({.operation = "element", .target = "1", .errorCode = 15, .remaining = 1}));
