@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "faxsim/error_text.h"
 #include "support/simulator_test.h"
 
 namespace faxsim {
@@ -252,6 +253,8 @@ TEST(ErrorTextTest, BuiltInTextsStoreOverridesAndTruncation) {
   EXPECT_EQ(RFaxStringRFaxErr(7, buffer, -1), 0);
   EXPECT_EQ(buffer[0], 'x');
   EXPECT_EQ(RFaxStringRFaxErr(7, nullptr, 0), 0);
+  copyErrorText("End of list", buffer, 0);  // nor does the copy behind it
+  EXPECT_EQ(buffer[0], 'x');
   EXPECT_EQ(RFaxStringRFaxErr(7, nullptr, 1), 9);
   EXPECT_EQ(RFaxStringRFaxErr(7, nullptr, 501), 9);
   store.closeDb();
