@@ -1,14 +1,19 @@
 # The Windows packages, made with `cpack` (or `cmake --workflow --preset
-# mingw-i686`) in a cross build:
+# mingw-i686`) in a cross build. Each ZIP unpacks into one folder named after
+# it and holds the manual pages of its programs as HTML, beside a text that
+# points to them; text files have Windows line ends, for Notepad's sake. No
+# developer document goes in: an administrator on Windows has no use for
+# build instructions.
 #
 #   inkstamp-<version>-<win32|win64>.zip
 #       What an administrator installs beside the vendor's RFWIN32.dll:
-#       inkstamp.exe, faxlist.exe, the README and the install note. Never our
-#       simulator DLL.
+#       inkstamp.exe, faxlist.exe, INSTALL.txt, inkstamp.html and
+#       faxlist.html. Never our simulator DLL.
 #   inkstamp-<version>-<win32|win64>-simulator-test.zip
-#       For trying the programs without a fax server: inkstamp.exe and
-#       faxlist.exe with the simulator's RFWIN32.dll and its faxsim.exe. Not for a server's machine:
-#       its RFWIN32.dll would shadow the vendor's.
+#       For trying the programs without a fax server: the same programs with
+#       the simulator's RFWIN32.dll and its faxsim.exe, SIMULATOR.txt and the
+#       three manual pages. Not for a server's machine: its RFWIN32.dll would
+#       shadow the vendor's.
 #
 # Each archive is one component; the install rules of the rest of the tree
 # (the POSIX layout) are left out of both.
@@ -20,7 +25,7 @@ else()
 endif()
 set(inkstamp_package_name "inkstamp-${PROJECT_VERSION}-${inkstamp_package_system}")
 
-# Text files in the archives get Windows line ends, for Notepad's sake.
+# Text files in the archives get Windows line ends.
 function(inkstamp_windows_text source destination_name out_path)
   set(out "${CMAKE_BINARY_DIR}/packaging/${destination_name}")
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${source}")
@@ -34,23 +39,21 @@ endfunction()
 inkstamp_windows_text(${PROJECT_SOURCE_DIR}/packaging/INSTALL-windows.txt INSTALL.txt install_note)
 inkstamp_windows_text(${PROJECT_SOURCE_DIR}/packaging/SIMULATOR-windows.txt SIMULATOR.txt
                       simulator_note)
-if(EXISTS ${PROJECT_SOURCE_DIR}/README.md)
-  inkstamp_windows_text(${PROJECT_SOURCE_DIR}/README.md README.txt readme)
-else()
-  set(readme "")
-endif()
+inkstamp_html_manuals(manuals inkstamp faxlist faxsim)
+set(program_manuals ${manuals})
+list(FILTER program_manuals EXCLUDE REGEX "/faxsim\\.html$")
 
 # The program's archive. (install(TARGETS) rather than install(FILES), so
 # that CPACK_STRIP_FILES applies.)
 install(TARGETS inkstamp faxlist RUNTIME DESTINATION . COMPONENT program)
-install(FILES ${install_note} ${readme} DESTINATION . COMPONENT program)
+install(FILES ${install_note} ${program_manuals} DESTINATION . COMPONENT program)
 
 # The simulator test archive: a complete, runnable set. The DLL's own import
 # library goes to a component that no archive holds.
 install(TARGETS inkstamp faxlist faxsim rfwin32
         RUNTIME DESTINATION . COMPONENT simulator_test
         ARCHIVE DESTINATION lib COMPONENT simulator_import_library)
-install(FILES ${simulator_note} ${readme} DESTINATION . COMPONENT simulator_test)
+install(FILES ${simulator_note} ${manuals} DESTINATION . COMPONENT simulator_test)
 
 set(CPACK_PACKAGE_NAME "inkstamp")
 set(CPACK_PACKAGE_VENDOR "InkStamp")
@@ -59,6 +62,8 @@ set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_FILE_NAME "${inkstamp_package_name}")
 set(CPACK_GENERATOR "ZIP")
 set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+# Every entry inside a folder named after its ZIP (inkstamp-1.0-win32/...).
+set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_COMPONENTS_ALL program simulator_test)
 set(CPACK_COMPONENTS_GROUPING IGNORE)
 set(CPACK_ARCHIVE_PROGRAM_FILE_NAME "${inkstamp_package_name}")
