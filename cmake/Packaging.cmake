@@ -15,15 +15,17 @@
 #       three manual pages. Not for a server's machine: its RFWIN32.dll would
 #       shadow the vendor's.
 #
-# Each archive is one component; the install rules of the rest of the tree
-# (the POSIX layout) are left out of both.
+# Each archive is one component, installed into the folder that the archive
+# unpacks into (cmake/PackageNames.cmake); the install rules of the rest of
+# the tree (the POSIX layout) are left out of both.
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(inkstamp_package_system win32)
 else()
   set(inkstamp_package_system win64)
 endif()
-set(inkstamp_package_name "inkstamp-${PROJECT_VERSION}-${inkstamp_package_system}")
+include(${CMAKE_CURRENT_LIST_DIR}/PackageNames.cmake)
+inkstamp_package_names(${inkstamp_package_system} inkstamp_package_name inkstamp_simulator_package_name)
 
 # Text files in the archives get Windows line ends.
 function(inkstamp_windows_text source destination_name out_path)
@@ -31,8 +33,8 @@ function(inkstamp_windows_text source destination_name out_path)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${source}")
   file(READ "${source}" text)
   string(REPLACE "\r\n" "\n" text "${text}")
-  string(REPLACE "\n" "\r\n" text "${text}")
-  file(CONFIGURE OUTPUT "${out}" CONTENT "${text}" @ONLY)
+  # (file(CONFIGURE) writes its own line ends, whatever the content holds.)
+  file(CONFIGURE OUTPUT "${out}" CONTENT "${text}" @ONLY NEWLINE_STYLE CRLF)
   set(${out_path} "${out}" PARENT_SCOPE)
 endfunction()
 
@@ -45,15 +47,17 @@ list(FILTER program_manuals EXCLUDE REGEX "/faxsim\\.html$")
 
 # The program's archive. (install(TARGETS) rather than install(FILES), so
 # that CPACK_STRIP_FILES applies.)
-install(TARGETS inkstamp faxlist RUNTIME DESTINATION . COMPONENT program)
-install(FILES ${install_note} ${program_manuals} DESTINATION . COMPONENT program)
+install(TARGETS inkstamp faxlist RUNTIME DESTINATION ${inkstamp_package_name} COMPONENT program)
+install(FILES ${install_note} ${program_manuals} DESTINATION ${inkstamp_package_name}
+        COMPONENT program)
 
 # The simulator test archive: a complete, runnable set. The DLL's own import
 # library goes to a component that no archive holds.
 install(TARGETS inkstamp faxlist faxsim rfwin32
-        RUNTIME DESTINATION . COMPONENT simulator_test
+        RUNTIME DESTINATION ${inkstamp_simulator_package_name} COMPONENT simulator_test
         ARCHIVE DESTINATION lib COMPONENT simulator_import_library)
-install(FILES ${simulator_note} ${manuals} DESTINATION . COMPONENT simulator_test)
+install(FILES ${simulator_note} ${manuals} DESTINATION ${inkstamp_simulator_package_name}
+        COMPONENT simulator_test)
 
 set(CPACK_PACKAGE_NAME "inkstamp")
 set(CPACK_PACKAGE_VENDOR "InkStamp")
@@ -62,12 +66,10 @@ set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_FILE_NAME "${inkstamp_package_name}")
 set(CPACK_GENERATOR "ZIP")
 set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
-# Every entry inside a folder named after its ZIP (inkstamp-1.0-win32/...).
-set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_COMPONENTS_ALL program simulator_test)
 set(CPACK_COMPONENTS_GROUPING IGNORE)
 set(CPACK_ARCHIVE_PROGRAM_FILE_NAME "${inkstamp_package_name}")
-set(CPACK_ARCHIVE_SIMULATOR_TEST_FILE_NAME "${inkstamp_package_name}-simulator-test")
+set(CPACK_ARCHIVE_SIMULATOR_TEST_FILE_NAME "${inkstamp_simulator_package_name}")
 set(CPACK_PACKAGE_DIRECTORY "${CMAKE_BINARY_DIR}/packages")
 set(CPACK_STRIP_FILES ON)
 # Reproducible archives (see CPackReproducible.cmake), each with a SHA-256

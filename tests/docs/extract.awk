@@ -69,10 +69,10 @@ function unescape_roff(text) {
 BEGIN { failed = 0; transcripts = 0; commands = 0 }
 
 kind == "markdown" && !inside && /^<!-- tests\/docs runs this block -->$/ {
-  marker = "run"; marker_line = FNR; next
+  marker = "run"; next
 }
 kind == "markdown" && !inside && /^<!-- not run: .*[^ ].* -->$/ {
-  marker = "skip"; marker_line = FNR; next
+  marker = "skip"; next
 }
 kind == "markdown" && !inside && /^<!-- (tests\/docs|not run)/ {
   problem("a marker that is neither \"tests/docs runs this block\" nor \"not run: REASON\"")
@@ -81,7 +81,6 @@ kind == "markdown" && !inside && /^<!-- (tests\/docs|not run)/ {
 kind == "markdown" && !inside && /^```/ {
   info = substr($0, 4)
   shell = info ~ /^(sh|bash|shell|zsh)$/
-  if (marker != "" && marker_line != FNR - 1) problem("a marker not followed by its block")
   if (marker == "skip") inside = "skip"
   else if (info == "console") { inside = "console"; begin_transcript() }
   else if (shell && marker == "run") {
@@ -100,7 +99,7 @@ kind == "markdown" && inside && /^```$/ {
 }
 kind == "markdown" && inside == "console" { transcript_line($0, "$ "); next }
 kind == "markdown" && inside == "run" { print > script; next }
-kind == "markdown" && marker != "" && marker_line != FNR - 1 { problem("a marker not followed by its block"); marker = "" }
+kind == "markdown" && marker != "" { problem("a marker not followed by its block"); marker = "" }
 
 kind == "manual" && /^\.SH / { examples = $0 ~ /^\.SH "?EXAMPLES"?$/; next }
 kind == "manual" && examples && /^\.nf/ { inside = "nf"; first = 1; begin_transcript(); next }

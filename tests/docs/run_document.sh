@@ -24,6 +24,7 @@ mkdir -p "$work/home" "$work/tmp" "$work/start"
 script=$work/script.sh expected=$work/expected.txt actual=$work/actual.txt
 : >"$expected"
 : >"$expected.lines"
+: >"$script.body"
 {
   echo "exec 3>&1 2>&1"
   echo "__log=$work/blocks.log"

@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Makes the Windows packages of one cross build with cpack and checks what each
 # ZIP holds: the program's archive has inkstamp.exe, faxlist.exe, INSTALL.txt
 # and their manual pages and never a DLL (an RFWIN32.dll there would shadow the
@@ -39,16 +40,18 @@ if(NOT count EQUAL 2)
 endif()
 
 # Fails unless every line end of the text file `path` is CR LF: as many
-# CR LF pairs as LFs.
+# CR LF pairs as LFs. (Read as hexadecimal, one "xx " per byte, since
+# file(READ) drops carriage returns.)
 function(check_windows_line_ends path)
-  file(READ "${path}" text)
-  string(LENGTH "${text}" length)
-  string(REPLACE "\n" "" without_lf "${text}")
+  file(READ "${path}" hex HEX)
+  string(REGEX REPLACE "(..)" "\\1 " bytes "${hex}")
+  string(LENGTH "${bytes}" length)
+  string(REPLACE "0a " "" without_lf "${bytes}")
   string(LENGTH "${without_lf}" without_lf_length)
-  string(REPLACE "\r\n" "" without_crlf "${text}")
+  string(REPLACE "0d 0a " "" without_crlf "${bytes}")
   string(LENGTH "${without_crlf}" without_crlf_length)
-  math(EXPR lf "${length} - ${without_lf_length}")
-  math(EXPR crlf "(${length} - ${without_crlf_length}) / 2")
+  math(EXPR lf "(${length} - ${without_lf_length}) / 3")
+  math(EXPR crlf "(${length} - ${without_crlf_length}) / 6")
   if(lf EQUAL 0 OR NOT lf EQUAL crlf)
     message(FATAL_ERROR "${path}: ${lf} line ends, of which ${crlf} CR LF")
   endif()
@@ -67,6 +70,7 @@ foreach(zip IN LISTS zips)
     message(FATAL_ERROR "unexpected archive ${zip}")
   endif()
   list(TRANSFORM names PREPEND "${folder}/")
+  list(PREPEND names "${folder}/")
   if(NOT files STREQUAL names)
     message(FATAL_ERROR "${zip} holds ${files}, expected ${names}")
   endif()
