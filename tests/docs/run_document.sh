@@ -48,8 +48,8 @@ if [[ -n $source ]]; then
 fi
 environment=(PATH="${path_dirs:+$path_dirs:}/usr/bin:/bin" HOME="$work/home" TMPDIR="$work/tmp"
   FAXSIM_SLEEP_SCALE=0)
-for name in CCACHE_DIR CCACHE_BASEDIR CMAKE_C_COMPILER_LAUNCHER CMAKE_CXX_COMPILER_LAUNCHER; do
-  if [[ -n ${!name:-} ]]; then environment+=("$name=${!name}"); fi
+for name in $(compgen -e | grep -E '^(CCACHE_[A-Z_]+|CMAKE_(C|CXX)_COMPILER_LAUNCHER)$' || true); do
+  environment+=("$name=${!name}")
 done
 
 status=0
