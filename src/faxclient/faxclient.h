@@ -12,16 +12,29 @@
 #include "faxclient/fax_records.h"
 
 // Calling convention of the client library's functions and of the comparison
-// function handed to RFaxListSort. On 32-bit Windows the caller and the DLL
-// must agree on it, so it is one switch for the whole build; elsewhere it is
-// the platform's only convention.
+// function handed to RFaxListSort. The vendor documents neither, and on 32-bit
+// Windows two are in use: __stdcall, where the function removes its arguments
+// from the stack, and __cdecl, where the caller does. So there the program
+// calls the DLL through wrappers of its own (library_call.h), which suit
+// either convention and find out which one the DLL has; the declarations
+// below are then those plain functions of the program. An implementation of
+// the library (RFAX_IMPLEMENTATION: our simulator, the tests' DLLs) is built
+// in one convention: __stdcall, or __cdecl with RFAX_CDECL. Elsewhere each
+// platform has one convention.
 #if defined(_WIN32) && !defined(_WIN64)
+#if defined(RFAX_IMPLEMENTATION)
+#define RFAX_CALL_THUNK 0
 #if defined(RFAX_CDECL)
 #define RFAXAPI __cdecl
 #else
 #define RFAXAPI __stdcall
 #endif
 #else
+#define RFAX_CALL_THUNK 1
+#define RFAXAPI
+#endif
+#else
+#define RFAX_CALL_THUNK 0
 #define RFAXAPI
 #endif
 
@@ -47,9 +60,16 @@ typedef uint32_t RFaxFaxHandle;
 // Signed 32-bit result of most calls; 0 is success.
 typedef int32_t RFaxError;
 
+#if RFAX_CALL_THUNK
+// The comparison that the program hands to RFaxListSort is one of the
+// library's convention, known only at run time (compare_function.h): an
+// address that the program itself never calls.
+typedef void (*RFaxCompareFunction)(void);
+#else
 // The comparison that RFaxListSort calls back: negative, zero or positive.
 typedef int32_t(RFAXAPI* RFaxCompareFunction)(const FaxListElement* left,
                                               const FaxListElement* right);
+#endif
 
 // The library's version: a UTC time stamp in seconds since the Unix epoch.
 RFAX_EXPORT int32_t RFAXAPI RFaxGetAPIVersion(void);

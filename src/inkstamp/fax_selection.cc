@@ -3,6 +3,7 @@
 #include "inkstamp/fax_selection.h"
 
 #include "faxclient/client_values.h"
+#include "faxclient/compare_function.h"
 #include "inkstamp/wildcard.h"
 
 SortOrder sortOrder = kSortNone;
@@ -48,7 +49,7 @@ void countSelected(const FaxListElement* fax, SelectionTallies* tallies) {
 
 }  // namespace
 
-int32_t RFAXAPI compareFaxDates(const FaxListElement* left, const FaxListElement* right) {
+int32_t compareFaxDates(const FaxListElement* left, const FaxListElement* right) {
   int32_t leftDate = left->date;
   int32_t rightDate = right->date;
   int32_t order = leftDate < rightDate ? -1 : (leftDate > rightDate ? 1 : 0);
@@ -72,7 +73,7 @@ bool walkSelection(RFaxServerHandle server, const char* userId, const FaxSelecti
   if (sortOrder != kSortNone) {
     fprintf(output, "Sorting fax list by date...\n");
     fflush(output);
-    if (RFaxListSort(list, compareFaxDates) != 0) {
+    if (RFaxListSort(list, faxclient::libraryCompare<compareFaxDates>()) != 0) {
       // Going on in the library's order beats doing nothing.
       fprintf(output, "Can't sort the fax list for user: %s\n", userId);
       fflush(output);

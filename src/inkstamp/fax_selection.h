@@ -18,9 +18,10 @@
 // client library hands the comparison nothing but the two elements.
 extern SortOrder sortOrder;
 
-// The comparison handed to RFaxListSort: -1, 0 or 1 by `date`, reversed when
-// sortOrder is kSortByDateReversed at the time of the call.
-int32_t RFAXAPI compareFaxDates(const FaxListElement* left, const FaxListElement* right);
+// The comparison handed to RFaxListSort (in the library's convention): -1, 0
+// or 1 by `date`, reversed when sortOrder is kSortByDateReversed at the time
+// of the call.
+int32_t compareFaxDates(const FaxListElement* left, const FaxListElement* right);
 
 // Which faxes a walk selects.
 struct FaxSelection {

@@ -11,6 +11,7 @@
 #include <string.h>
 #include <time.h>
 
+#include "faxclient/calling_convention.h"
 #include "rfaxprogram/bounded_text.h"
 #include "rfaxprogram/pause.h"
 
@@ -64,6 +65,23 @@ int32_t utcOffsetSeconds(const ServerInfo& info) {
   int32_t bias = info.timeZone.Bias;
   uint32_t minutes = static_cast<uint32_t>(bias) + static_cast<uint32_t>(extraBias);
   return static_cast<int32_t>(minutes * 60u);
+}
+
+// A library whose first call with arguments removed neither all of them nor
+// none from the stack is not one whose functions the declarations describe:
+// nothing it returns can be trusted, so no further call is made. The handle,
+// if any, is left unclosed for that reason.
+bool libraryIsAsDeclared() {
+  const faxclient::ConventionDetector& library = faxclient::libraryConvention();
+  if (library.convention() != faxclient::Convention::kNeither)
+    return true;
+  printf(
+      "RFWIN32.dll is not the client library that this program was made for: %s removed %d "
+      "bytes of arguments from the stack, not %d or 0.\n",
+      library.function(), static_cast<int>(library.removedBytes()),
+      static_cast<int>(library.argumentBytes()));
+  fflush(stdout);
+  return false;
 }
 
 }  // namespace
@@ -135,6 +153,8 @@ bool FaxProgram::connect(const char* host) {
     RFaxError code = 0;
     handle = RFaxCreateServerHandle(host, kCreateServerFlags, &code);
     noteCallTime();
+    if (!libraryIsAsDeclared())
+      return false;
     if (handle != 0)
       break;
     lastError = code;

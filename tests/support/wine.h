@@ -25,7 +25,7 @@ class Wine {
   std::string work;            // scratch space of this architecture's tests
   std::string objdump;         // the cross objdump
   std::string defFile;         // the .def the import library is made from
-  bool stdcall = false;        // functions decorated as __stdcall (_Name@N)
+  bool stdcall = false;        // our RFWIN32.dll here is __stdcall (_Name@N)
   std::string nativeInkstamp;  // the POSIX build of the program
   std::string nativeFaxlist;   // the POSIX build of its listing companion
   std::string nativeFaxsim;    // the POSIX store tool
