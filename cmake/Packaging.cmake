@@ -7,13 +7,13 @@
 #
 #   inkstamp-<version>-<win32|win64>.zip
 #       What an administrator installs beside the vendor's RFWIN32.dll:
-#       inkstamp.exe, faxlist.exe, INSTALL.txt, inkstamp.html and
-#       faxlist.html. Never our simulator DLL.
+#       inkstamp.exe, faxlist.exe, the batch file for scheduled tasks,
+#       INSTALL.txt, inkstamp.html and faxlist.html. Never our simulator DLL.
 #   inkstamp-<version>-<win32|win64>-simulator-test.zip
-#       For trying the programs without a fax server: the same programs with
-#       the simulator's RFWIN32.dll and its faxsim.exe, SIMULATOR.txt and the
-#       three manual pages. Not for a server's machine: its RFWIN32.dll would
-#       shadow the vendor's.
+#       For trying the programs without a fax server: the same programs and
+#       batch file with the simulator's RFWIN32.dll and its faxsim.exe,
+#       SIMULATOR.txt and the three manual pages. Not for a server's machine:
+#       its RFWIN32.dll would shadow the vendor's.
 #
 # Each archive is one component, installed into the folder that the archive
 # unpacks into (cmake/PackageNames.cmake); the install rules of the rest of
@@ -33,7 +33,7 @@ function(inkstamp_windows_text source destination_name out_path)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${source}")
   file(READ "${source}" text)
   string(REPLACE "\r\n" "\n" text "${text}")
-  # (file(CONFIGURE) writes its own line ends, whatever the content holds.)
+  # file(CONFIGURE) writes its own line ends, LF unless told otherwise.
   file(CONFIGURE OUTPUT "${out}" CONTENT "${text}" @ONLY NEWLINE_STYLE CRLF)
   set(${out_path} "${out}" PARENT_SCOPE)
 endfunction()
@@ -41,6 +41,9 @@ endfunction()
 inkstamp_windows_text(${PROJECT_SOURCE_DIR}/packaging/INSTALL-windows.txt INSTALL.txt install_note)
 inkstamp_windows_text(${PROJECT_SOURCE_DIR}/packaging/SIMULATOR-windows.txt SIMULATOR.txt
                       simulator_note)
+# cmd.exe misreads labels and goto in a batch file with bare LF line ends.
+inkstamp_windows_text(${PROJECT_SOURCE_DIR}/packaging/inkstamp-task.bat inkstamp-task.bat
+                      task_batch_file)
 inkstamp_html_manuals(manuals inkstamp faxlist faxsim)
 set(program_manuals ${manuals})
 list(FILTER program_manuals EXCLUDE REGEX "/faxsim\\.html$")
@@ -48,16 +51,16 @@ list(FILTER program_manuals EXCLUDE REGEX "/faxsim\\.html$")
 # The program's archive. (install(TARGETS) rather than install(FILES), so
 # that CPACK_STRIP_FILES applies.)
 install(TARGETS inkstamp faxlist RUNTIME DESTINATION ${inkstamp_package_name} COMPONENT program)
-install(FILES ${install_note} ${program_manuals} DESTINATION ${inkstamp_package_name}
-        COMPONENT program)
+install(FILES ${install_note} ${task_batch_file} ${program_manuals}
+        DESTINATION ${inkstamp_package_name} COMPONENT program)
 
 # The simulator test archive: a complete, runnable set. The DLL's own import
 # library goes to a component that no archive holds.
 install(TARGETS inkstamp faxlist faxsim rfwin32
         RUNTIME DESTINATION ${inkstamp_simulator_package_name} COMPONENT simulator_test
         ARCHIVE DESTINATION lib COMPONENT simulator_import_library)
-install(FILES ${simulator_note} ${manuals} DESTINATION ${inkstamp_simulator_package_name}
-        COMPONENT simulator_test)
+install(FILES ${simulator_note} ${task_batch_file} ${manuals}
+        DESTINATION ${inkstamp_simulator_package_name} COMPONENT simulator_test)
 
 set(CPACK_PACKAGE_NAME "inkstamp")
 set(CPACK_PACKAGE_VENDOR "InkStamp")

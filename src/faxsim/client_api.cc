@@ -66,7 +66,7 @@ RFaxServerHandle createServer(const char* host, int32_t flags, RFaxError* errorC
   if (host == nullptr || flags != kServerFlags || errorCode == nullptr)
     return 0;
   auto session = std::make_shared<ServerSession>();
-  *error = session->connect(faxsim::storePathFromEnvironment(), host);
+  *error = session->connect(faxsim::storePathForLibrary(), host);
   if (*error != kNoError)
     return 0;
   RFaxServerHandle handle = library().servers.add(std::move(session));

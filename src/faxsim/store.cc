@@ -1,10 +1,13 @@
 #include "faxsim/store.h"
 
 #include <sqlite3.h>
+#include <stdlib.h>
 
+#include <atomic>
 #include <string_view>
 #include <vector>
 
+#include "faxsim/env_warning.h"
 #include "faxsim/store_path.h"
 #include "faxsim/store_schema.h"
 
@@ -151,8 +154,22 @@ bool Store::commit(sqlite::Transaction& transaction) {
   return !fileIsGone() && transaction.commit();
 }
 
+std::string storePathForLibrary() {
+  const char* unrepresentable = nullptr;
+  std::string path = storePathFromEnvironment(processEnv, &unrepresentable);
+  if (unrepresentable != nullptr) {
+    // The narrow value shows the user which setting is meant, look-alikes
+    // and all.
+    static std::atomic<bool> warned{false};
+    const char* shown = getenv(unrepresentable);
+    warnAboutVariable(&warned, unrepresentable, shown != nullptr ? shown : "",
+                      "has a character that the ANSI code page can't represent: no store");
+  }
+  return path;
+}
+
 bool openStoreForLookup(sqlite::Database* db) {
-  std::string path = storePathFromEnvironment();
+  std::string path = storePathForLibrary();
   return !path.empty() && db->open(path, sqlite::Database::Mode::kReadWrite, kBusyTimeoutMs) &&
          hasStoreVersion(*db);
 }

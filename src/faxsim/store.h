@@ -64,6 +64,11 @@ class Store {
 // readable store of our version there.
 bool openStoreForLookup(sqlite::Database* db);
 
+// The store path from the process environment; "" when it names none. A
+// variable whose value the code page can't hold gets one warning on
+// standard error per process.
+std::string storePathForLibrary();
+
 }  // namespace faxsim
 
 #endif  // INKSTAMP_FAXSIM_STORE_H_

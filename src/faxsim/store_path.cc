@@ -1,22 +1,24 @@
 #include "faxsim/store_path.h"
 
-#include <stdlib.h>
-
 namespace faxsim {
 
-const char* processEnv(const char* name) {
-  return getenv(name);
-}
+const char kUnrepresentableValue[] = "?";
 
 const char* nonEmptyVariable(const EnvLookup& env, const char* name) {
   const char* value = env(name);
   return value != nullptr && *value != '\0' ? value : nullptr;
 }
 
-std::string storePathFromEnvironment(const EnvLookup& env) {
-  if (const char* store = nonEmptyVariable(env, "FAXSIM_STORE"))
+std::string storePathFromEnvironment(const EnvLookup& env, const char** unrepresentable) {
+  const char* store = nonEmptyVariable(env, "FAXSIM_STORE");
+  if (store == kUnrepresentableValue) {
+    if (unrepresentable != nullptr)
+      *unrepresentable = "FAXSIM_STORE";
+    return {};
+  }
+  if (store != nullptr)
     return store;
-  return defaultStorePath(env);
+  return defaultStorePath(env, unrepresentable);
 }
 
 }  // namespace faxsim

@@ -11,20 +11,34 @@
 namespace faxsim {
 
 // Reads an environment variable: nullptr when it is not set. Tests pass their
-// own; an empty value counts as not set.
+// own; an empty value counts as not set. A lookup returns
+// kUnrepresentableValue itself (this very address) for a variable that is
+// set but whose value the narrow encoding can't hold.
 using EnvLookup = std::function<const char*(const char* name)>;
+extern const char kUnrepresentableValue[];
 
-// The process environment (getenv).
+// The process environment (store_path_posix.cc, store_path_win32.cc). On
+// Windows the value is read in its wide form and converted to the ANSI code
+// page without look-alikes: the narrow environment would name, for a user
+// profile outside the code page, a folder that is not the user's. The text
+// stays valid until the thread's next call.
 const char* processEnv(const char* name);
 
 // The platform's default store path (store_path_posix.cc,
-// store_path_win32.cc); "" when the environment names no home for it.
-std::string defaultStorePath(const EnvLookup& env = processEnv);
+// store_path_win32.cc); "" when the environment names no home for it. When
+// the home is set but unrepresentable, "" as well, and `*unrepresentable`
+// (when given) names its variable.
+std::string defaultStorePath(const EnvLookup& env = processEnv,
+                             const char** unrepresentable = nullptr);
 
-// FAXSIM_STORE when it is set and not empty, else defaultStorePath().
-std::string storePathFromEnvironment(const EnvLookup& env = processEnv);
+// FAXSIM_STORE when it is set and not empty, else defaultStorePath(). ""
+// with `*unrepresentable` set when the variable it would use can't be
+// represented.
+std::string storePathFromEnvironment(const EnvLookup& env = processEnv,
+                                     const char** unrepresentable = nullptr);
 
-// The value of `name`, or nullptr when it is unset or empty.
+// The value of `name`, or nullptr when it is unset or empty; it may be
+// kUnrepresentableValue.
 const char* nonEmptyVariable(const EnvLookup& env, const char* name);
 
 }  // namespace faxsim

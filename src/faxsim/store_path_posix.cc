@@ -1,10 +1,17 @@
 // The default store path on POSIX: under the XDG data directory. Any
-// non-empty XDG_DATA_HOME is taken as it is, relative or not.
+// non-empty XDG_DATA_HOME is taken as it is, relative or not. Names are bytes
+// here: every value can be represented.
+#include <stdlib.h>
+
 #include "faxsim/store_path.h"
 
 namespace faxsim {
 
-std::string defaultStorePath(const EnvLookup& env) {
+const char* processEnv(const char* name) {
+  return getenv(name);
+}
+
+std::string defaultStorePath(const EnvLookup& env, const char**) {
   if (const char* data = nonEmptyVariable(env, "XDG_DATA_HOME"))
     return std::string(data) + "/faxsim/store.db";
   if (const char* home = nonEmptyVariable(env, "HOME"))

@@ -10,6 +10,9 @@
 #include <sqlite3.h>
 #include <stdio.h>
 
+#include <string_view>
+#include <unordered_set>
+
 #include "faxsimtool/command_table.h"
 #include "faxsimtool/numbers_and_dates.h"
 #include "faxsimtool/store_file.h"
@@ -82,6 +85,36 @@ void makeFaxId(uint64_t kind, uint64_t random, int64_t handle, char* text, size_
 
 const int kErrorCodes[] = {3, 14, 37, 120, 501, 4012};
 
+// A fax ID folded as the store's NOCASE collation folds it (ASCII only), so
+// that IDs the program would take for one are one, and hashed (64-bit
+// FNV-1a, the same on every platform) to keep a million of them small. Two
+// IDs with one hash only cost a needless second draw.
+uint64_t foldedIdHash(std::string_view faxId) {
+  uint64_t hash = 0xCBF29CE484222325ULL;
+  for (char c : faxId) {
+    if (c >= 'a' && c <= 'z')
+      c = static_cast<char>(c - 'a' + 'A');
+    hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3ULL;
+  }
+  return hash;
+}
+
+// The IDs of the faxes the user already has.
+bool loadTakenIds(sqlite::Database& db, const GeneratorSettings& settings,
+                  std::unordered_set<uint64_t>* taken) {
+  sqlite::Statement select;
+  if (!select.prepare(db,
+                      "SELECT fax_id FROM faxes WHERE host = ?1 COLLATE NOCASE"
+                      " AND owner = ?2 COLLATE NOCASE"))
+    return false;
+  select.bindText(1, settings.host);
+  select.bindText(2, settings.owner);
+  int rc;
+  while ((rc = select.step()) == SQLITE_ROW)
+    taken->insert(foldedIdHash(select.columnText(0)));
+  return rc == SQLITE_DONE;
+}
+
 // Inserts the faxes inside the caller's transaction with one prepared
 // statement, reused for every row.
 bool generateFaxes(sqlite::Database& db, const GeneratorSettings& settings, std::string* error) {
@@ -90,6 +123,17 @@ bool generateFaxes(sqlite::Database& db, const GeneratorSettings& settings, std:
     *error = storeError(db);
     return false;
   }
+  // A second run with the seed of an earlier one draws the same unique IDs,
+  // which the user's faxes already hold. Such an ID is drawn again, from a
+  // stream of its own, so that the rows that did not collide stay as the
+  // seed makes them.
+  std::unordered_set<uint64_t> taken;
+  taken.reserve(static_cast<size_t>(settings.count));
+  if (!loadTakenIds(db, settings, &taken)) {
+    *error = storeError(db);
+    return false;
+  }
+  Random redraw(~settings.seed);
   Random random(settings.seed);
   char faxId[32];
   FaxRow row;
@@ -101,6 +145,8 @@ bool generateFaxes(sqlite::Database& db, const GeneratorSettings& settings, std:
     uint64_t idBits = random.next();
     uint64_t date = random.next() % static_cast<uint64_t>(settings.spanSeconds);
     makeFaxId(draw(&fields, 100), idBits, row.handle, faxId, sizeof faxId);
+    while (!taken.insert(foldedIdHash(faxId)).second)
+      makeFaxId(0, redraw.next(), row.handle, faxId, sizeof faxId);
     row.faxId = faxId;
     uint64_t folder = draw(&fields, 100);
     row.folder = kGeneratedFolders[folder < 70 ? 0 : folder < 85 ? 1 : folder < 95 ? 2 : 3];
@@ -221,7 +267,7 @@ int runAddFax(const Context& ctx) {
   int64_t handle = 0, date = 0, pages = 1, errorCode = 0;
   std::string folder = "main";
   ctx.textOption("--folder", &folder);
-  if (!ctx.checkLength(faxId, "the fax ID", kMaxFaxIdBytes, true) ||
+  if (!ctx.checkLength(faxId, "the fax ID", kMaxFaxIdBytes, false) ||
       !ctx.checkLength(folder, "the folder", SIZE_MAX, false) ||
       !ctx.intOption("--handle", 1, kMaxHandle, &handle) || !ctx.dateOption("--date", &date) ||
       !ctx.intOption("--pages", INT16_MIN, INT16_MAX, &pages) ||

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "faxsimtool/platform_help.h"
+
 namespace faxsimtool {
 
 namespace {
@@ -60,8 +62,8 @@ const OptionSpec kFaxOptions[] = {
 
 const OptionSpec kGenerateOptions[] = {
     {"--seed", "N",
-     "Seed of the random choices; the same seed gives the same faxes "
-     "(default: 1)."},
+     "Seed of the random choices; the same seed gives the same faxes, except that an ID the "
+     "user already has is drawn again (default: 1)."},
     {"--start", "WHEN", "The earliest date, as for add-fax --date (default: 2008-01-01)."},
     {"--days", "N", "Spread the dates over this many days, 1 to 36500 (default: 365)."},
 };
@@ -92,8 +94,8 @@ const OptionSpec kFaultOptions[] = {
      "element: the 0-based index of the failing element request; load_fax "
      "and mark: the ID of a fax on the server (exact, case included). Default: any."},
     {"--mark-code", "CODE",
-     "mark only: the mark code the fault applies to, as a number, as the inkstamp option "
-     "that sends it (-mp) or by name (printed); see 'faxsim help add-fault' (default: any)."},
+     "mark only: the mark code the fault applies to (default: any), as a number, as the "
+     "inkstamp option that sends it (-mp) or by name (printed)."},
     {"--count", "N", "Fire on the next N matching calls only (default: every time)."},
 };
 
@@ -223,8 +225,11 @@ const CommandSpec kCommands[] = {
      {},
      runListUsers},
     {"list-faxes", "HOST USER-ID", "List a user's faxes with every mark, by handle.",
-     "Dates are shown in UTC. A mark column shows \"yes\" when the mark is set and \"-\" when "
-     "it is not. The options narrow the list; a fax is listed when it passes all of them.",
+     "Handles are shown as inkstamp and faxlist show them, in eight hexadecimal digits; DIR "
+     "is recv or sent; dates are in UTC. MARKS has one place per mark, its letter when the "
+     "mark is set and - when not: V viewed, P printed, B body printed, A approved, H held "
+     "for preview, 1 and 2 the user tags (so V---H-- is viewed and held). The options narrow "
+     "the list; a fax is listed when it passes all of them.",
      2, 2, kListFaxesOptions, runListFaxes},
 };
 
@@ -287,18 +292,6 @@ const char kIntro[] =
     "users, faxes with their marks, injected faults, settings and error texts, which the "
     "simulated client library serves to the program.";
 
-const char kEnvironment[] =
-    "Environment:\n"
-    "    FAXSIM_STORE        The store's path when --store is not given. Default:\n"
-    "                        $XDG_DATA_HOME/faxsim/store.db, else\n"
-    "                        $HOME/.local/share/faxsim/store.db; on Windows\n"
-    "                        %LOCALAPPDATA%\\faxsim\\store.db.\n"
-    "    FAXSIM_TRACE        Read by the library: a file to which it appends one\n"
-    "                        line per call.\n"
-    "    FAXSIM_SLEEP_SCALE  Read by the library: multiplies its pauses (0: none).\n"
-    "                        The library says so once, on standard error, when it\n"
-    "                        can't use FAXSIM_SLEEP_SCALE or FAXSIM_TRACE.\n";
-
 const char kExitStatus[] =
     "Exit status: 0 done; 1 failed (no store, an unknown server, user or fax,\n"
     "something the store already holds, a taken handle, a store error); 2 bad\n"
@@ -336,8 +329,8 @@ void printOverview(FILE* out) {
   }
   fprintf(out, "  faxsim help [COMMAND]\n      Show this help, or a command's.\n");
   fprintf(out, "  faxsim --version\n      Show faxsim's version.\n");
-  fprintf(out, "\n%s\n%s", kEnvironment, kExitStatus);
-  fprintf(out, "\nRun 'faxsim help COMMAND' for more on a command; 'man faxsim' for examples.\n");
+  fprintf(out, "\n%s\n%s", kEnvironmentHelp, kExitStatus);
+  fprintf(out, "\n%s\n", kMoreHelp);
 }
 
 void printCommandHelp(FILE* out, const CommandSpec& command) {

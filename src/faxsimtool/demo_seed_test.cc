@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "support/faxsim_command_test.h"
 
 namespace faxsimtool {
@@ -79,6 +81,15 @@ TEST_F(DemoTest, IdsComeInBothFormsSoThatAPatternSelectsSome) {
                      "HAVING sum(fax_id LIKE 'APP%') BETWEEN 1 AND count(*) - 1)"),
             3);
   EXPECT_EQ(faxes("handle > 2147483647"), 1);
+}
+
+// A listing of the demo's faxes stays inside a 100-column console.
+TEST_F(DemoTest, FaxListingsFitInAHundredColumns) {
+  for (const char* user : {"ALICE", "BOB", "CAROL"}) {
+    std::istringstream lines(ok({"list-faxes", "faxsrv", user}));
+    for (std::string line; std::getline(lines, line);)
+      EXPECT_LE(line.size(), 100u) << line;
+  }
 }
 
 TEST_F(DemoTest, ForceReplacesAChangedStoreWithTheDemo) {

@@ -74,11 +74,18 @@ bool resolveStorePath(std::optional<std::string_view> option, const EnvLookup& e
     *origin = "--store";
     return true;
   }
-  *path = faxsim::storePathFromEnvironment(env);
+  const char* unrepresentable = nullptr;
+  *path = faxsim::storePathFromEnvironment(env, &unrepresentable);
   *origin = faxsim::nonEmptyVariable(env, "FAXSIM_STORE") != nullptr ? "FAXSIM_STORE"
                                                                      : "the per-user default";
   if (!path->empty())
     return true;
+  if (unrepresentable != nullptr) {
+    *error = std::string("no store given and ") + unrepresentable +
+             " has a character that the ANSI code page can't represent; use --store PATH with a "
+             "path that it can";
+    return false;
+  }
 #ifdef _WIN32
   *error = "no store given and LOCALAPPDATA is not set; use --store PATH or set FAXSIM_STORE";
 #else

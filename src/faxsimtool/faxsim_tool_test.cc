@@ -110,7 +110,7 @@ TEST_F(FaxsimToolTest, WorksOnAStoreMadeByAnotherProgramWithOnlyTheRequiredColum
   ok({"set-setting", "api_version", "5"});
   EXPECT_EQ(queryInt("SELECT count(*) FROM faxes WHERE owner = 'alice' AND pages IS NOT NULL"), 11);
   std::string listing = ok({"list-faxes", "faxsrv", "ALICE"});
-  EXPECT_NE(listing.find("\n     1  APP1  "), std::string::npos) << listing;
+  EXPECT_NE(listing.find("\n00000001  APP1  "), std::string::npos) << listing;
 
   // A table or column missing makes it no store.
   {
@@ -187,7 +187,7 @@ TEST_F(FaxsimToolTest, TakesForAStoreExactlyWhatTheLibraryServes) {
   ok({"--store", other, "add-user", "faxsrv", "ALICE"});
   ok({"--store", other, "add-fax", "faxsrv", "alice", "APP1", "--viewed"});
   std::string listing = ok({"--store", other, "list-faxes", "faxsrv", "ALICE"});
-  EXPECT_NE(listing.find("\n     1  APP1  "), std::string::npos) << listing;
+  EXPECT_NE(listing.find("\n00000001  APP1  "), std::string::npos) << listing;
 }
 
 TEST_F(FaxsimToolTest, AddServerStoresDefaultsAndOptions) {
@@ -248,9 +248,12 @@ TEST_F(FaxsimToolTest, AddFaxFillsDefaultsAndNumbersHandlesFromTheHighest) {
                       "error_code || '|' || viewed || printed || body_printed || approved || "
                       "held || user1 || user2 FROM faxes WHERE handle = 4000000000"),
             "Archive0|1228525320|-3|65535|1111111");
-  EXPECT_EQ(ok({"add-fax", "faxsrv", "ALICE", "", "--date", "-5"}),
+  EXPECT_EQ(ok({"add-fax", "faxsrv", "ALICE", "B3", "--date", "-5"}),
             "Added fax 4000000001 for ALICE on server faxsrv\n");
   ok({"add-fax", "faxsrv", "ALICE", std::string(83, 'X'), "--handle", "4294967295"});
+  // No pattern selects an empty ID, so inkstamp could never mark such a fax.
+  expectRejected({"add-fax", "faxsrv", "ALICE", "", "--handle", "7"}, 2,
+                 "the fax ID must not be empty");
 
   expectRejected({"add-fax", "faxsrv", "ALICE", "X"}, 1, "no handle is free above 4294967295");
   expectRejected({"add-fax", "faxsrv", "ALICE", "X", "--handle", "1"}, 1,
@@ -297,26 +300,50 @@ TEST_F(FaxsimToolTest, GenerateAppendsAboveTheHighestHandleInOneGo) {
                  "the dates would run past 2038-01-19");
 }
 
+// A seed given again draws the IDs that the user's faxes already hold: those
+// are drawn anew, and only those, so that a seed still means its faxes.
+TEST_F(FaxsimToolTest, GenerateNeverRepeatsAnIdTheUserHas) {
+  makeSmallStore();
+  ok({"add-user", "faxsrv", "BOB"});
+  ok({"generate", "faxsrv", "ALICE", "300", "--seed", "3"});
+  ok({"generate", "faxsrv", "ALICE", "300", "--seed", "3"});
+  ok({"generate", "faxsrv", "BOB", "300", "--seed", "3"});
+  EXPECT_EQ(queryInt("SELECT count(*) - count(DISTINCT upper(fax_id)) FROM faxes"
+                     " WHERE owner = 'ALICE'"),
+            0);
+  // File-name IDs come from the handle; the unique ones from the seed alone.
+  const std::string uniqueIds =
+      "SELECT group_concat(fax_id, ' ') FROM (SELECT fax_id FROM faxes WHERE owner = '%s'"
+      " AND length(fax_id) > 9 AND handle %s ORDER BY handle)";
+  auto ids = [&](const char* owner, const char* handles) {
+    char sql[512];
+    snprintf(sql, sizeof sql, uniqueIds.c_str(), owner, handles);
+    return queryText(sql);
+  };
+  EXPECT_EQ(ids("BOB", "> 600"), ids("ALICE", "<= 300"));
+  EXPECT_GT(ids("ALICE", "<= 300").size(), 18u * 100);
+}
+
 TEST_F(FaxsimToolTest, FaultsAreAddedListedAndCleared) {
   makeSmallStore();
   ok({"add-fax", "faxsrv", "ALICE", "APP1"});
-  ok({"add-fax", "faxsrv", "ALICE", ""});
+  ok({"add-fax", "faxsrv", "ALICE", "B 1"});
   EXPECT_EQ(ok({"add-fault", "nowhere", "connect", "2"}), "Added fault 1\n");
   ok({"add-fault", "FAXSRV", "element", "7", "--target", "0x3", "--count", "2"});
   ok({"add-fault", "faxsrv", "mark", "-5", "--target", "APP1", "--mark-code", "3"});
-  ok({"add-fault", "faxsrv", "load_fax", "5", "--target", ""});
+  ok({"add-fault", "faxsrv", "load_fax", "5", "--target", "B 1"});
   EXPECT_EQ(queryText("SELECT group_concat(host || '/' || operation || '/' || quote(target) || "
                       "'/' || quote(mark_code) || '/' || error_code || '/' || quote(remaining), "
                       "' ') FROM faults"),
             "nowhere/connect/NULL/NULL/2/NULL faxsrv/element/'3'/NULL/7/2 "
-            "faxsrv/mark/'APP1'/3/-5/NULL faxsrv/load_fax/''/NULL/5/NULL");
+            "faxsrv/mark/'APP1'/3/-5/NULL faxsrv/load_fax/'B 1'/NULL/5/NULL");
 
   EXPECT_EQ(ok({"list-faults"}),
             "ID  HOST     OPERATION  TARGET  MARK CODE  ERROR  REMAINING\n"
             " 1  nowhere  connect    any           any      2     always\n"
             " 2  faxsrv   element    '3'           any      7          2\n"
             " 3  faxsrv   mark       'APP1'          3     -5     always\n"
-            " 4  faxsrv   load_fax   ''            any      5     always\n");
+            " 4  faxsrv   load_fax   'B 1'         any      5     always\n");
   EXPECT_EQ(ok({"list-faults", "NOWHERE"}),
             "ID  HOST     OPERATION  TARGET  MARK CODE  ERROR  REMAINING\n"
             " 1  nowhere  connect    any           any      2     always\n");
@@ -375,7 +402,7 @@ TEST_F(FaxsimToolTest, FaultsAreAddedListedAndCleared) {
   ok({"clear-faults", "faxsrv"});
   ok({"add-fault", "FAXSRV", "element", "7", "--target", "0x3", "--count", "2"});
   ok({"add-fault", "faxsrv", "mark", "-5", "--target", "APP1", "--mark-code", "3"});
-  ok({"add-fault", "faxsrv", "load_fax", "5", "--target", ""});
+  ok({"add-fault", "faxsrv", "load_fax", "5", "--target", "B 1"});
   ok({"add-fault", "FaxSrv", "connect", "2"});
 
   EXPECT_EQ(ok({"clear-faults", "Faxsrv"}), "Cleared 4 faults\n");
@@ -391,7 +418,7 @@ TEST_F(FaxsimToolTest, SettingsAndErrorTextsAreSetReplacedAndRemoved) {
   EXPECT_EQ(queryText("SELECT group_concat(key || '=' || value) FROM settings"), "api_version=-7");
   EXPECT_EQ(queryText("SELECT typeof(value) FROM settings"), "integer");
   ok({"set-error-text", "501", "Line busy"});
-  ok({"set-error-text", "501", "No answer"});
+  EXPECT_EQ(ok({"set-error-text", "501", "No answer"}), "Set the text of error 501\n");
   ok({"set-error-text", "-1", "Negative"});
   EXPECT_EQ(queryText("SELECT group_concat(code || '=' || text, ',') FROM error_texts"),
             "-1=Negative,501=No answer");
@@ -421,13 +448,12 @@ TEST_F(FaxsimToolTest, ListingsAreAlignedTables) {
       "--approved", "--user1",      "--user2", "--handle",         "7"});
   ok({"add-fax", "faxsrv", "Zoë", "APP1"});
 
-  EXPECT_EQ(ok({"list-faxes", "FAXSRV", "alice"}),
-            "HANDLE  FAX ID              FOLDER   DIRECTION  DATE (UTC)        PAGES  ERROR  VIEWED"
-            "  PRINTED  BODY PRINTED  APPROVED  HELD  USER1  USER2\n"
-            "     7  B000409E2           Archive  sent       1969-12-31 23:00     12    501  -     "
-            "  yes      yes           yes       -     yes    yes\n"
-            "    31  APP0438B2C87FE62B9  main     received   2008-11-03 09:15      3      0  yes   "
-            "  -        -             -         yes   -      -\n");
+  // Handles as the programs print them; every mark in one column.
+  EXPECT_EQ(
+      ok({"list-faxes", "FAXSRV", "alice"}),
+      "HANDLE    FAX ID              FOLDER   DIR   DATE (UTC)        PAGES  ERROR  MARKS\n"
+      "00000007  B000409E2           Archive  sent  1969-12-31 23:00     12    501  -PBA-12\n"
+      "0000001F  APP0438B2C87FE62B9  main     recv  2008-11-03 09:15      3      0  V---H--\n");
   EXPECT_EQ(ok({"list-servers"}),
             "HOST    RELEASE  TZ STATE  BIAS  STANDARD BIAS  DAYLIGHT BIAS  USERS  FAXES  "
             "DESCRIPTION\n"
@@ -439,9 +465,20 @@ TEST_F(FaxsimToolTest, ListingsAreAlignedTables) {
             "faxsrv  ALICE    ACCT       Alice A      2\n"
             "faxsrv  Zoë                 Zoë Zed      1\n");
   EXPECT_EQ(ok({"list-users", "old"}), "HOST  USER ID  QUALIFIER  NAME  FAXES\n");
+  // The top handle, and a mark that a store made by another program holds as 2.
+  ok({"add-fax", "faxsrv", "ALICE", "B1", "--handle", "4294967295"});
+  sqlite::Database db;
+  ASSERT_TRUE(db.open(store(), sqlite::Database::Mode::kReadWrite, 1000));
+  ASSERT_TRUE(db.exec("UPDATE faxes SET viewed = 2, user2 = 1 WHERE handle = 4294967295"));
+  EXPECT_NE(
+      ok({"list-faxes", "faxsrv", "ALICE", "--pattern", "B1"})
+          .find("\nFFFFFFFF  B1      main    recv  1970-01-01 00:00      1      0  ?-----2\n"),
+      std::string::npos);
 
-  expectRejected({"list-faxes", "faxsrv", "bob"}, 1, "unknown user 'bob' on server faxsrv");
-  expectRejected({"list-users", "new"}, 1, "unknown server 'new'");
+  // FAXSIM_STORE may point elsewhere than the user thinks: the store is named.
+  expectRejected({"list-faxes", "faxsrv", "bob"}, 1,
+                 "unknown user 'bob' on server faxsrv in store " + store());
+  expectRejected({"list-users", "new"}, 1, "unknown server 'new' in store " + store());
 }
 
 // list-faxes lists only the faxes that pass every filter given.
@@ -464,7 +501,7 @@ class FaxsimListFilterTest : public FaxsimToolTest {
     std::string line, result;
     std::getline(listing, line);  // the header
     while (std::getline(listing, line))
-      result += std::to_string(std::stoll(line)) + " ";
+      result += std::to_string(std::stoll(line, nullptr, 16)) + " ";
     return result;
   }
 };
@@ -480,10 +517,8 @@ TEST_F(FaxsimListFilterTest, EachFilterNarrowsTheListAndTheyCombine) {
   EXPECT_EQ(handles({"--pattern", "B*", "--direction", "sent", "--folder", "Archive"}), "5 ");
   // The columns fit the faxes listed, not the ones left out.
   EXPECT_EQ(ok({"list-faxes", "faxsrv", "ALICE", "--pattern", "app1a"}),
-            "HANDLE  FAX ID  FOLDER  DIRECTION  DATE (UTC)        PAGES  ERROR  VIEWED  PRINTED"
-            "  BODY PRINTED  APPROVED  HELD  USER1  USER2\n"
-            "     1  APP1A   main    received   1970-01-01 00:00      1      0  -       -      "
-            "  -             -         -     -      -\n");
+            "HANDLE    FAX ID  FOLDER  DIR   DATE (UTC)        PAGES  ERROR  MARKS\n"
+            "00000001  APP1A   main    recv  1970-01-01 00:00      1      0  -------\n");
 }
 
 TEST_F(FaxsimListFilterTest, BadFiltersAreUsageErrors) {
@@ -510,6 +545,48 @@ TEST_F(FaxsimToolTest, CommandLineErrorsAreUsageErrors) {
   EXPECT_EQ(dangling.err, "faxsim: option --store needs a value (PATH)\n");
 }
 
+// Each command's argument counts, written out here rather than read from the
+// command table, so that a wrong limit in the table fails: one argument fewer
+// than the least is refused with the synopsis, one more than the most by
+// naming it, both before the store is opened.
+TEST_F(FaxsimToolTest, EachCommandTakesExactlyItsArguments) {
+  struct Limits {
+    const char* command;
+    size_t least;
+    size_t most;
+  };
+  const Limits limits[] = {
+      {"create", 0, 0},           {"demo", 0, 0},          {"info", 0, 0},
+      {"add-server", 1, 1},       {"add-user", 2, 2},      {"add-fax", 3, 3},
+      {"generate", 3, 3},         {"remove-fax", 3, 3},    {"set-marks", 3, 3},
+      {"add-fault", 3, 3},        {"list-faults", 0, 1},   {"clear-faults", 0, 1},
+      {"set-setting", 2, 2},      {"unset-setting", 1, 1}, {"set-error-text", 2, 2},
+      {"unset-error-text", 1, 1}, {"list-servers", 0, 0},  {"list-users", 0, 1},
+      {"list-faxes", 2, 2},
+  };
+  EXPECT_EQ(std::size(limits), commandTable().size()) << "a command without limits here";
+  for (const Limits& limit : limits) {
+    SCOPED_TRACE(limit.command);
+    const CommandSpec* spec = findCommand(limit.command);
+    ASSERT_NE(spec, nullptr);
+    std::vector<std::string> args = {limit.command};
+    for (size_t i = 0; i <= limit.most; ++i)
+      args.push_back("a" + std::to_string(i));
+    RunResult tooMany = run(args);
+    EXPECT_EQ(tooMany.status, 2);
+    EXPECT_EQ(tooMany.err, std::string("faxsim: ") + limit.command + ": unexpected argument 'a" +
+                               std::to_string(limit.most) + "'\n");
+    if (limit.least > 0) {
+      args.resize(limit.least);  // the command and one argument fewer
+      RunResult tooFew = run(args);
+      EXPECT_EQ(tooFew.status, 2);
+      EXPECT_EQ(tooFew.err, std::string("faxsim: ") + limit.command + " needs " + spec->synopsis +
+                                " (see 'faxsim help " + limit.command + "')\n");
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(store()));
+}
+
 TEST_F(FaxsimToolTest, HelpDocumentsEveryCommandAndOption) {
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"--help"}, {"help"}, {"-h"}}) {
@@ -534,6 +611,12 @@ TEST_F(FaxsimToolTest, HelpDocumentsEveryCommandAndOption) {
         << help.out;
     EXPECT_NE(help.out.find("--body-printed"), std::string::npos);
     EXPECT_EQ(help.out.find("generate"), std::string::npos);
+  }
+  // A command's own help never sends the reader to itself.
+  for (const CommandSpec& command : commandTable()) {
+    RunResult own = runPlain({"help", command.name});
+    EXPECT_EQ(own.out.find(std::string("'faxsim help ") + command.name + "'"), std::string::npos)
+        << own.out;
   }
   // No line of the help runs past 79 columns.
   RunResult help = runPlain({"--help"});
@@ -644,6 +727,21 @@ TEST(StorePath, NoPlaceForTheDefaultIsAnError) {
   std::string path, error;
   EXPECT_FALSE(resolveStorePath(std::nullopt, env.lookup(), &path, &error));
   EXPECT_NE(error.find("FAXSIM_STORE"), std::string::npos);
+}
+
+// On Windows the environment's lookup reports a value that the code page
+// can't hold; the store it would name is not the one meant.
+TEST(StorePath, AnUnrepresentableVariableIsAnError) {
+  EnvLookup env = [](const char* name) -> const char* {
+    return std::string_view(name) == "FAXSIM_STORE" ? faxsim::kUnrepresentableValue : "/home/u";
+  };
+  std::string path, error;
+  EXPECT_FALSE(resolveStorePath(std::nullopt, env, &path, &error));
+  EXPECT_EQ(error,
+            "no store given and FAXSIM_STORE has a character that the ANSI code page can't "
+            "represent; use --store PATH with a path that it can");
+  EXPECT_TRUE(resolveStorePath("/opt/store.db", env, &path, &error));
+  EXPECT_EQ(path, "/opt/store.db");
 }
 
 }  // namespace

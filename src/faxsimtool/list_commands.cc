@@ -150,14 +150,26 @@ int printTable(const Context& ctx, sqlite::Database& db, const TableQuery& query
   return fflush(ctx.out) == 0 ? kExitOk : ctx.fail("cannot write the listing");
 }
 
-// A mark or flag column: "-" for 0, "yes" for 1, the number for anything else
-// a foreign store might hold.
-std::string markCell(int64_t value) {
-  if (value == 0)
-    return "-";
-  if (value == 1)
-    return "yes";
-  return std::to_string(value);
+// The marks of a fax in one cell, a letter each in a fixed place, as `ls -l`
+// shows permissions: "-" for a mark that is not set, "?" for a value other
+// than 0 and 1 that a store made by another program might hold. One column
+// rather than seven keeps the table inside 100 columns.
+const char kMarkLetters[] = "VPBAH12";
+
+std::string marksCell(const sqlite::Statement& row, int firstColumn) {
+  std::string cell;
+  for (int i = 0; kMarkLetters[i] != '\0'; ++i) {
+    int64_t value = row.columnInt(firstColumn + i);
+    cell += value == 0 ? '-' : value == 1 ? kMarkLetters[i] : '?';
+  }
+  return cell;
+}
+
+// A handle as inkstamp and faxlist print it: eight upper-case hex digits.
+std::string handleCell(int64_t handle) {
+  char text[24];
+  snprintf(text, sizeof text, "%08llX", static_cast<unsigned long long>(handle));
+  return text;
 }
 
 std::string releaseCell(int64_t release) {
@@ -315,31 +327,24 @@ int runListFaxes(const Context& ctx) {
   };
   query.keep = [&](const sqlite::Statement& row) { return keepFax(filter, row); };
   query.format = [](const sqlite::Statement& row, std::vector<std::string>* cells) {
-    *cells = {intCell(row, 0),
+    *cells = {handleCell(row.columnInt(0)),
               textCell(row, 1),
               textCell(row, 2),
-              row.columnInt(3) != 0 ? "received" : "sent",
+              row.columnInt(3) != 0 ? "recv" : "sent",
               formatDateMinute(row.columnInt(4)),
               intCell(row, 5),
-              intCell(row, 6)};
-    for (int column = 7; column <= 13; ++column)
-      cells->push_back(markCell(row.columnInt(column)));
+              intCell(row, 6),
+              marksCell(row, 7)};
   };
   return printTable(ctx, db, query,
-                    {{"HANDLE", true},
+                    {{"HANDLE", false},
                      {"FAX ID", false},
                      {"FOLDER", false},
-                     {"DIRECTION", false},
+                     {"DIR", false},
                      {"DATE (UTC)", false},
                      {"PAGES", true},
                      {"ERROR", true},
-                     {"VIEWED", false},
-                     {"PRINTED", false},
-                     {"BODY PRINTED", false},
-                     {"APPROVED", false},
-                     {"HELD", false},
-                     {"USER1", false},
-                     {"USER2", false}});
+                     {"MARKS", false}});
 }
 
 int runListFaults(const Context& ctx) {

@@ -121,12 +121,16 @@ bool parseInteger(std::string_view text, int64_t min, int64_t max, int64_t* valu
   return true;
 }
 
+// The forms a date takes, for the message that refuses one.
+const char kNotADate[] =
+    " is not a date (YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS] in UTC, or seconds since 1970)";
+
 bool parseDate(std::string_view text, int64_t* seconds, std::string* error) {
   int64_t value = 0;
   bool looksCalendar = text.size() > 4 && text[4] == '-';
   if (looksCalendar) {
     if (!parseCalendar(text, &value)) {
-      *error = quoted(text) + " is not a date (YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS] or seconds)";
+      *error = quoted(text) + kNotADate;
       return false;
     }
     if (value < INT32_MIN || value > INT32_MAX) {
@@ -134,6 +138,12 @@ bool parseDate(std::string_view text, int64_t* seconds, std::string* error) {
       return false;
     }
   } else if (!parseInteger(text, INT32_MIN, INT32_MAX, &value, error)) {
+    // "tomorrow" is no number, but the user meant a date: say which forms
+    // one takes. A number out of range keeps its own message.
+    int64_t anyInteger = 0;
+    std::string notANumber;
+    if (!parseInteger(text, INT64_MIN, INT64_MAX, &anyInteger, &notANumber))
+      *error = quoted(text) + kNotADate;
     return false;
   }
   *seconds = value;

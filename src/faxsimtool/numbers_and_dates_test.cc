@@ -68,16 +68,32 @@ TEST(Dates, ReadsCalendarFormsAndSecondsInUtc) {
 }
 
 TEST(Dates, RefusesImpossibleMalformedAndOutOfRangeDates) {
-  for (const char* text : {"2007-02-29", "2008-13-01", "2008-00-10", "2008-04-31", "2008-1-1",
-                           "2008-01-01 24:00", "2008-01-01 10:60", "2008-01-01 10", "2008-01-01 ",
-                           "2008-01-01x10:00", "2008-01-01 10:00:00Z", "2038-01-19 03:14:08",
-                           "1901-12-13 20:45:51", "2147483648", "yesterday", ""}) {
+  for (const char* text :
+       {"2007-02-29", "2008-01-32", "2008-13-01", "2008-00-10", "2008-04-31", "2008-1-1",
+        "2008-01-01 24:00", "2008-01-01 10:60", "2008-01-01 10", "2008-01-01 ", "2008-01-01x10:00",
+        "2008-01-01 10:00:00Z", "2038-01-19 03:14:08", "1901-12-13 20:45:51", "2147483648",
+        "yesterday", ""}) {
     int64_t seconds = 5;
     std::string error;
     EXPECT_FALSE(parseDate(text, &seconds, &error)) << text;
     EXPECT_EQ(seconds, 5) << text;
     EXPECT_NE(error.find(std::string("'") + text + "'"), std::string::npos) << error;
   }
+}
+
+TEST(Dates, ARefusalSaysWhichFormsADateTakesUnlessItIsANumberOutOfRange) {
+  const std::string forms =
+      " is not a date (YYYY-MM-DD, YYYY-MM-DD HH:MM[:SS] in UTC, or seconds since 1970)";
+  for (const char* text : {"tomorrow", "2008-02-30", "12a", ""}) {
+    int64_t seconds = 5;
+    std::string error;
+    EXPECT_FALSE(parseDate(text, &seconds, &error));
+    EXPECT_EQ(error, std::string("'") + text + "'" + forms);
+  }
+  int64_t seconds = 5;
+  std::string error;
+  EXPECT_FALSE(parseDate("2147483648", &seconds, &error));
+  EXPECT_EQ(error, "'2147483648' is out of range (-2147483648 to 2147483647)");
 }
 
 TEST(Dates, FormatsToTheMinuteInUtcBeforeAndAfter1970) {

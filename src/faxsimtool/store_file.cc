@@ -1,10 +1,13 @@
 // Store files: opening one after the simulator's check, and building a new
-// one beside its target before moving it into place.
+// one beside its target before moving it into place. Every path is made from
+// the narrow name as SQLite's is (sqlite/file_name.h), so that the checks and
+// the renames touch the file that SQLite opens.
 #include "faxsimtool/store_file.h"
 
 #include <filesystem>
 
 #include "faxsim/store_schema.h"
+#include "sqlite/file_name.h"
 #include "sqlite/transaction.h"
 
 namespace faxsimtool {
@@ -18,9 +21,9 @@ const char* const kSideFileSuffixes[] = {"-wal", "-shm", "-journal"};
 
 void removeWithSideFiles(const std::string& path) {
   std::error_code ignored;
-  fs::remove(fs::path(path), ignored);
+  fs::remove(sqlite::fileSystemPath(path), ignored);
   for (const char* suffix : kSideFileSuffixes)
-    fs::remove(fs::path(path + suffix), ignored);
+    fs::remove(sqlite::fileSystemPath(path + suffix), ignored);
 }
 
 bool buildStore(const std::string& path, const StoreSeed& seed, std::string* error) {
@@ -51,7 +54,7 @@ bool buildStore(const std::string& path, const StoreSeed& seed, std::string* err
 
 bool openStore(const std::string& path, sqlite::Database* db, std::string* error) {
   std::error_code ec;
-  fs::file_status status = fs::status(fs::path(path), ec);
+  fs::file_status status = fs::status(sqlite::fileSystemPath(path), ec);
   if (!fs::exists(status)) {
     *error = "no store at " + path + " (create one with 'faxsim create' or 'faxsim demo')";
     return false;
@@ -82,7 +85,7 @@ bool openStore(const std::string& path, sqlite::Database* db, std::string* error
 }
 
 bool createStore(const std::string& path, bool replace, const StoreSeed& seed, std::string* error) {
-  fs::path target(path);
+  fs::path target = sqlite::fileSystemPath(path);
   std::error_code ec;
   // A dangling link counts as an existing file: replacing it needs --force.
   if (fs::exists(fs::symlink_status(target, ec))) {
@@ -98,7 +101,8 @@ bool createStore(const std::string& path, bool replace, const StoreSeed& seed, s
   if (target.has_parent_path()) {
     fs::create_directories(target.parent_path(), ec);
     if (ec) {
-      *error = "cannot create directory " + target.parent_path().string() + ": " + ec.message();
+      *error = "cannot create directory " + sqlite::narrowName(target.parent_path()) + ": " +
+               ec.message();
       return false;
     }
   }
@@ -111,8 +115,8 @@ bool createStore(const std::string& path, bool replace, const StoreSeed& seed, s
   // The old store's journal files must go before the new file takes its
   // name: SQLite would otherwise replay the old WAL into the new database.
   for (const char* suffix : kSideFileSuffixes)
-    fs::remove(fs::path(path + suffix), ec);
-  fs::rename(fs::path(staging), target, ec);
+    fs::remove(sqlite::fileSystemPath(path + suffix), ec);
+  fs::rename(sqlite::fileSystemPath(staging), target, ec);
   if (ec) {
     *error = "cannot move the new store to " + path + ": " + ec.message();
     removeWithSideFiles(staging);

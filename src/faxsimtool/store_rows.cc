@@ -50,7 +50,7 @@ int requireServer(const Context& ctx, sqlite::Database& db, std::string_view hos
   if (found < 0)
     return ctx.fail(storeError(db));
   if (found == 0)
-    return ctx.fail("unknown server " + quoted(host));
+    return ctx.fail("unknown server " + quoted(host) + ctx.inStore());
   return kExitOk;
 }
 
@@ -63,7 +63,7 @@ int requireUser(const Context& ctx, sqlite::Database& db, std::string_view host,
   if (found < 0)
     return ctx.fail(storeError(db));
   if (found == 0)
-    return ctx.fail("unknown user " + quoted(userId) + " on server " + *storedHost);
+    return ctx.fail("unknown user " + quoted(userId) + " on server " + *storedHost + ctx.inStore());
   return kExitOk;
 }
 

@@ -9,6 +9,7 @@
 #include <new>
 
 #include "rfaxprogram/argument_code_page.h"
+#include "rfaxprogram/console_code_page.h"
 #include "rfaxprogram/exit_status.h"
 
 // Prints the banner on standard output and flushes it: `title`, then
@@ -25,9 +26,12 @@ void printBanner(const char* title, const char* releaseIdentification,
 // status; run() leaves the connection open only after a refused server
 // release, and this closes it. A command line that did not arrive as typed
 // is refused before any option is read (argument_code_page.h): a changed
-// argument could select faxes, or a user, that it never named.
+// argument could select faxes, or a user, that it never named. A console
+// shows the text from here on in the ANSI code page (console_code_page.h);
+// the banner before is ASCII.
 template <typename Program>
 int runProgramObject(Program*& program, int argc, char** argv) {
+  showAnsiTextOnConsole();
   program = new (std::nothrow) Program;
   if (program == nullptr) {
     printf("Not enough memory to start.\n");
@@ -35,7 +39,7 @@ int runProgramObject(Program*& program, int argc, char** argv) {
     return kExitNoConnection;
   }
   program->output = stdout;
-  if (!argumentsFitCodePage(stdout))
+  if (!argumentsAsTyped(argc, argv, stdout))
     return program->refuseChangedArguments();
   int status = program->run(argc, argv);
   if (program->serverHandle != 0)

@@ -1,4 +1,7 @@
-// On Windows, narrow names are in the ANSI code page: through UTF-16 to UTF-8.
+// On Windows, narrow names are in the ANSI code page. They go to UTF-16, the
+// native encoding of paths, and from there to UTF-8 for SQLite. libstdc++
+// would instead read a narrow string byte by byte as U+0000 to U+00FF, which
+// is right for code page 1252 at most.
 #include <windows.h>
 
 #include "sqlite/file_name.h"
@@ -8,6 +11,8 @@ namespace sqlite {
 namespace {
 
 std::wstring ansiToWide(const std::string& text) {
+  if (text.empty())
+    return {};
   int length =
       MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<size_t>(length), L'\0');
@@ -15,11 +20,13 @@ std::wstring ansiToWide(const std::string& text) {
   return wide;
 }
 
-std::string wideToUtf8(const std::wstring& wide) {
-  int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+std::string fromWide(UINT codePage, const std::wstring& wide) {
+  if (wide.empty())
+    return {};
+  int length = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
                                    0, nullptr, nullptr);
   std::string text(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length,
+  WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(), length,
                       nullptr, nullptr);
   return text;
 }
@@ -27,9 +34,15 @@ std::string wideToUtf8(const std::wstring& wide) {
 }  // namespace
 
 std::string fileNameForSqlite(const std::string& path) {
-  if (path.empty())
-    return path;
-  return wideToUtf8(ansiToWide(path));
+  return fromWide(CP_UTF8, ansiToWide(path));
+}
+
+std::filesystem::path fileSystemPath(const std::string& path) {
+  return std::filesystem::path(ansiToWide(path));
+}
+
+std::string narrowName(const std::filesystem::path& path) {
+  return fromWide(CP_ACP, path.native());
 }
 
 }  // namespace sqlite

@@ -63,6 +63,7 @@ if(NOT out MATCHES "\nAPP0438B2C87FE62B9 [^\n]* 0000001F\n")
   fail("the installed faxlist did not list the fax:\n${out}")
 endif()
 run_installed(out faxsim list-faxes faxsrv alice)
-if(NOT out MATCHES "APP0438B2C87FE62B9 [^\n]* yes ")
+# The marks column has P in its second place for printed.
+if(NOT out MATCHES "APP0438B2C87FE62B9 [^\n]* [V-]P[B-][A-][H-][1-][2-]\n")
   fail("the mark is not in the store:\n${out}")
 endif()

@@ -1,9 +1,9 @@
 cmake_minimum_required(VERSION 3.25)
 # Makes the Windows packages of one cross build with cpack and checks what each
-# ZIP holds: the program's archive has inkstamp.exe, faxlist.exe, INSTALL.txt
-# and their manual pages and never a DLL (an RFWIN32.dll there would shadow the
-# vendor's); the simulator test archive has the simulator's DLL and tool as
-# well. Every entry is inside one folder named after the ZIP, and every text
+# ZIP holds: the program's archive has inkstamp.exe, faxlist.exe, the batch
+# file, INSTALL.txt and the programs' manual pages and never a DLL (an
+# RFWIN32.dll there would shadow the vendor's); the simulator test archive has
+# the simulator's DLL and tool as well. Every entry is inside one folder named after the ZIP, and every text
 # file has Windows line ends.
 #
 # cmake -DBUILD_DIR=<cross build> -DOUT_DIR=<scratch> -P check_packages.cmake
@@ -63,9 +63,9 @@ foreach(zip IN LISTS zips)
   string(REGEX REPLACE "\\.zip$" "" folder "${zip}")
   if(zip MATCHES "-simulator-test\\.zip$")
     set(names RFWIN32.dll SIMULATOR.txt faxlist.exe faxlist.html faxsim.exe faxsim.html
-              inkstamp.exe inkstamp.html)
+              inkstamp-task.bat inkstamp.exe inkstamp.html)
   elseif(zip MATCHES "^inkstamp-[0-9.]+-win(32|64)\\.zip$")
-    set(names INSTALL.txt faxlist.exe faxlist.html inkstamp.exe inkstamp.html)
+    set(names INSTALL.txt faxlist.exe faxlist.html inkstamp-task.bat inkstamp.exe inkstamp.html)
   else()
     message(FATAL_ERROR "unexpected archive ${zip}")
   endif()

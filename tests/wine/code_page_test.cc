@@ -3,7 +3,12 @@
 // arrives as "Ox" (a best-fit look-alike), "ā" as "a" and a character with
 // no look-alike as '?'. inkstamp.exe refuses such a command line before
 // reading any option, while an argument that 1252 holds ("É") works as typed.
+// Wine converts each argument on its own, so it never splits otherwise than
+// typed; the splits that Windows makes are unit-tested
+// (argument_code_page_test.cc).
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "support/program_under_test.h"
 #include "support/wine.h"
@@ -90,4 +95,34 @@ TEST(WindowsCodePage, CharactersTheCodePageHoldsWorkAsTyped) {
   EXPECT_EQ(result.exitStatus, 0) << describe(result);
   EXPECT_NE(out.find("1/1 \xC9\n  -> marked\n"), std::string::npos) << out;
   EXPECT_NE(out.find("faxes:1 marked:1 failed:0"), std::string::npos) << out;
+}
+
+// The program's own path counts too: on Windows a look-alike of a quote
+// there (U+FF02 becomes '"') moves every later argument. faxsim.exe checks
+// its arguments as well, since a look-alike would name another store or fax.
+TEST(WindowsCodePage, ProgramPathAndFaxsimArgumentsAreChecked) {
+  REQUIRE_WINE();
+  const Wine& wine = Wine::get();
+  const std::string folder = freshTestFolder() +
+                             "/a\xEF\xBC\x82"
+                             "b c";
+  std::filesystem::create_directories(folder);
+  for (const char* file : {"inkstamp.exe", "RFWIN32.dll"})
+    copyFile(wine.stagePath(file), folder + "/" + file);
+  ProcessResult moved = runProcess(
+      wine.command(folder + "/inkstamp.exe", {"-s", "faxsrv", "-u", "alice", "-mp", "*"}),
+      wine.options());
+  EXPECT_EQ(moved.exitStatus, 255) << describe(moved);
+  EXPECT_NE(normalizeLineEnds(moved.out).find(
+                "The program's path has a character that code page 1252 can't represent.\n"
+                "\nusage:  inkstamp [-option...] fax-ID...\n"),
+            std::string::npos)
+      << moved.out;
+
+  const std::string store = Wine::windowsPath(freshTestFolder() + "/store.db");
+  ProcessResult faxsim =
+      runProcess(wine.command("faxsim.exe", {"--store", store, "create", kOmegaX}), wine.options());
+  EXPECT_EQ(faxsim.exitStatus, 2) << describe(faxsim);
+  EXPECT_EQ(faxsim.err,
+            "faxsim: Argument 4 has a character that code page 1252 can't represent.\r\n");
 }
