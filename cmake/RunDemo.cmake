@@ -19,8 +19,8 @@ set(ENV{FAXSIM_TRACE} "${STORE}.trace")
 
 demo_step("A fresh demo server" "${FAXSIM}" --store "${STORE}" demo)
 demo_step("ALICE's faxes before the run" "${FAXSIM}" --store "${STORE}" list-faxes faxsrv alice)
-demo_step("Preview: the faxes that the marking run below selects, in the order it marks them"
-  "${FAXLIST}" -s faxsrv -u alice -R -t "APP*")
+demo_step("Preview: the marking command below with faxlist in place of inkstamp"
+  "${FAXLIST}" -s faxsrv -u alice -R -t -mp -mv "APP*")
 demo_step("Mark her received APP faxes in the main folder printed and viewed, oldest first"
   "${INKSTAMP}" -s faxsrv -u alice -R -t -mp -mv "APP*")
 demo_step("ALICE's faxes after the run" "${FAXSIM}" --store "${STORE}" list-faxes faxsrv alice)

@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include "faxlist/fax_rows.h"
+#include "faxlist/interrupt_cleanup.h"
 #include "faxlist/replace_file.h"
 
 namespace {
@@ -29,49 +30,87 @@ void CsvFile::failWithErrno() {
   fail(errno != 0 ? strerror(errno) : "write error");
 }
 
-bool CsvFile::create(const char* target) {
-  target_ = target;
+// Names that can't be meant as the CSV file's, refused before anything is
+// looked at.
+bool CsvFile::acceptableName() {
   if (target_.empty()) {
     // Else the temporary file would land in the working folder, only for
     // the rename to fail once the list is done.
     fail("no file name");
     return false;
   }
+  if (target_ == "-") {
+    fail("not a file name; the list is on standard output already");
+    return false;
+  }
+  // A fax-ID pattern where the file name should be: `-o 'APP*'` with the
+  // name left out. Windows file names can't hold either character.
+  if (target_.find_first_of("*?") != std::string::npos) {
+    fail("a file name can't hold '*' or '?'; is the file name missing after -o?");
+    return false;
+  }
+  return true;
+}
+
+bool CsvFile::create(const char* target) {
+  target_ = target;
+  TargetFile existing;
+  if (!acceptableName() || !checkTarget(target, &existing, problem_, sizeof problem_))
+    return false;
   for (int attempt = 0; attempt < kNameTries && file_ == nullptr; ++attempt) {
     // Beside the target, so that the rename stays within one file system.
     temporary_ =
         target_ + ".partial-" + std::to_string(processId()) + "-" + std::to_string(attempt);
-    file_ = createNewFile(temporary_.c_str());
-    if (file_ == nullptr && errno != EEXIST) {
-      failWithErrno();
+    NewFile made = createNewFile(temporary_.c_str(), existing, &file_, problem_, sizeof problem_);
+    if (made == NewFile::kFailed)
       return false;
-    }
   }
   if (file_ == nullptr) {
     fail("no free temporary name beside it");
     return false;
   }
+  removeOnInterrupt(temporary_.c_str());
   writeCsvHeader(file_);
   return true;
+}
+
+void CsvFile::writeRecord(const FaxListElement* fax) {
+  if (file_ == nullptr || writeFailed_)
+    return;
+  errno = 0;
+  writeCsvRecord(file_, fax);
+  if (ferror(file_) != 0) {
+    // Kept now: later calls, the client library's included, change errno.
+    writeFailed_ = true;
+    failWithErrno();
+  }
 }
 
 bool CsvFile::commit() {
   if (file_ == nullptr)
     return false;
   errno = 0;
-  bool written = fflush(file_) == 0 && ferror(file_) == 0;
-  if (!written)
+  bool written = !writeFailed_;
+  if (written && (fflush(file_) != 0 || ferror(file_) != 0)) {
+    written = false;
     failWithErrno();
+  }
+  written = written && syncFile(file_, problem_, sizeof problem_);
   bool closed = fclose(file_) == 0;
   file_ = nullptr;
   if (written && !closed) {
     written = false;
     failWithErrno();
   }
-  if (written && replaceFile(temporary_.c_str(), target_.c_str(), problem_, sizeof problem_))
-    return true;
-  remove(temporary_.c_str());
-  return false;
+  // The target is looked at again: it may have changed while the list ran.
+  TargetFile existing;
+  bool placed =
+      written && checkTarget(target_.c_str(), &existing, problem_, sizeof problem_) &&
+      replaceFile(temporary_.c_str(), target_.c_str(), existing, problem_, sizeof problem_);
+  if (!placed)
+    remove(temporary_.c_str());
+  keepOnInterrupt();
+  return placed;
 }
 
 void CsvFile::discard() {
@@ -80,4 +119,5 @@ void CsvFile::discard() {
   fclose(file_);
   file_ = nullptr;
   remove(temporary_.c_str());
+  keepOnInterrupt();
 }

@@ -1,13 +1,18 @@
 // The CSV file that faxlist -o writes. It is written under a temporary name
-// beside the target and put in place of the target only once complete, so
-// that the target never holds half a list: whatever goes wrong, the target
-// is either the complete new file or whatever it was before.
+// beside the target and put in place of the target only once complete and
+// flushed to the disk, so that the target never holds half a list: whatever
+// goes wrong, the target is either the complete new file or whatever it was
+// before. Only an ordinary file that the user may write is ever replaced,
+// and it keeps its permissions; an interrupted run removes the temporary
+// file.
 #ifndef INKSTAMP_FAXLIST_CSV_FILE_H_
 #define INKSTAMP_FAXLIST_CSV_FILE_H_
 
 #include <stdio.h>
 
 #include <string>
+
+#include "faxclient/fax_records.h"
 
 class CsvFile {
  public:
@@ -17,13 +22,18 @@ class CsvFile {
   CsvFile(const CsvFile&) = delete;
   CsvFile& operator=(const CsvFile&) = delete;
 
-  // Creates the temporary file beside `target` and writes the header
-  // record. False, with problem() saying why, when it can't.
+  // Checks the target, creates the temporary file beside it and writes the
+  // header record. False, with problem() saying why, when `target` is no
+  // name for a file, holds something that must not be replaced, or when
+  // the file can't be made.
   bool create(const char* target);
 
-  // Where the records go; null unless created and not yet committed or
-  // discarded.
-  FILE* stream() const { return file_; }
+  // Whether the file is created and not yet committed or discarded.
+  bool isOpen() const { return file_ != nullptr; }
+
+  // Writes the record of one fax; the first failed write is kept for
+  // commit() to report.
+  void writeRecord(const FaxListElement* fax);
 
   // Completes the file and puts it in place of the target. False, with
   // problem() saying why, when anything written to it failed or the target
@@ -38,10 +48,12 @@ class CsvFile {
  private:
   void fail(const char* why);
   void failWithErrno();
+  bool acceptableName();
 
   FILE* file_ = nullptr;
   std::string target_;
   std::string temporary_;
+  bool writeFailed_ = false;
   char problem_[300] = "";
 };
 

@@ -1,22 +1,31 @@
-// The command line of faxlist: inkstamp's options for the server, the user
-// and the selection, read by the same loop with the same rules, without the
-// marking options, plus -o for a CSV file. Fax-IDs are optional: without
-// them every fax is listed.
+// The command line of faxlist: inkstamp's command line, read by the same loop
+// with the same rules, plus -o for a CSV file. The marking options are taken
+// and checked as inkstamp takes them, and named, never sent; with one of them
+// the fax-IDs are required as inkstamp requires them, so that a preview
+// never passes a command line that inkstamp would refuse. Without marking
+// options fax-IDs are optional: without them every fax is listed.
 #ifndef INKSTAMP_FAXLIST_LIST_COMMAND_LINE_H_
 #define INKSTAMP_FAXLIST_LIST_COMMAND_LINE_H_
 
 #include <stdio.h>
 
-#include "inkstamp/command_line.h"
+#include "inkstamp/mark_options.h"
+#include "inkstamp/shared_options.h"
 
 // Everything faxlist's command line asks for.
 struct ListRequest : SelectionRequest {
   // The CSV file to write (-o, the last one given wins), or null.
   const char* csvPath = nullptr;
+  // The last -o ended the command line without a file name: a name left
+  // out, which is refused as a file that can't be written.
+  bool csvNameMissing = false;
+  // The marks that inkstamp would send.
+  MarkOptions marks;
 };
 
 // Reads `argv[1]` to `argv[argc - 1]` into `request` and checks it: kUsage,
-// kMissingHost, kMissingUser or kComplete.
+// kMissingHost, kMissingUser, kMissingPatterns (marking options without a
+// fax-ID) or kComplete.
 CommandLineOutcome readListCommandLine(int argc, char** argv, ListRequest* request);
 
 // Prints faxlist's usage text on `stream`, without flushing.

@@ -11,7 +11,7 @@ namespace {
 // Shows each fax the walk selects as a table row and a CSV record.
 class FaxLister final : public SelectedFaxHandler {
  public:
-  FaxLister(FILE* output, FILE* csv, DirectionFilter directions)
+  FaxLister(FILE* output, CsvFile* csv, DirectionFilter directions)
       : output_(output), csv_(csv), directions_(directions) {}
 
   void onSelected(const FaxListElement* fax, const SelectionTallies& tallies) override {
@@ -21,7 +21,7 @@ class FaxLister final : public SelectedFaxHandler {
     }
     printTableRow(output_, fax);
     if (csv_ != nullptr)
-      writeCsvRecord(csv_, fax);
+      csv_->writeRecord(fax);
   }
 
   // inkstamp's summary without its marking counts.
@@ -35,7 +35,7 @@ class FaxLister final : public SelectedFaxHandler {
 
  private:
   FILE* output_;
-  FILE* csv_;
+  CsvFile* csv_;
   DirectionFilter directions_;
 };
 
@@ -49,6 +49,11 @@ int ListProgram::run(int argc, char** argv) {
 
   // A file that can't even be begun is reported before the server is
   // troubled; a run that stops in the session removes it again.
+  if (request.csvNameMissing) {
+    fprintf(output, "Can't write CSV file: no file name follows -o\n");
+    fflush(output);
+    return kExitCsvFile;
+  }
   CsvFile csv;
   if (request.csvPath != nullptr && !csv.create(request.csvPath)) {
     fprintf(output, "Can't write CSV file: %s (%s)\n", request.csvPath, csv.problem());
@@ -59,7 +64,12 @@ int ListProgram::run(int argc, char** argv) {
   if (status != kExitRan)
     return status;
 
-  bool listed = listFaxes(request, argv, csv.stream());
+  if (request.marks.any()) {
+    fprintf(output, "Marks inkstamp would send: ");
+    request.marks.printNames(output);
+    fprintf(output, "\n\n");
+  }
+  bool listed = listFaxes(request, argv, csv.isOpen() ? &csv : nullptr);
   if (request.csvPath != nullptr) {
     if (!listed) {
       // A header alone would say that nothing was selected, and an older
@@ -79,7 +89,7 @@ int ListProgram::run(int argc, char** argv) {
   return status;
 }
 
-bool ListProgram::listFaxes(const ListRequest& request, char** argv, FILE* csv) {
+bool ListProgram::listFaxes(const ListRequest& request, char** argv, CsvFile* csv) {
   sortOrder = request.sortOrder;
   FaxSelection selection;
   selection.directions = request.directions;

@@ -1,7 +1,7 @@
-// The faxlist program: a server session that reads inkstamp's selection
-// options, shows the server and the user, and lists the faxes that inkstamp
-// would mark with the same options, marking none, on standard output and
-// optionally in a CSV file.
+// The faxlist program: a server session that reads inkstamp's command line,
+// shows the server, the user and the marks that inkstamp would send, and
+// lists the faxes that inkstamp would mark with the same command line,
+// marking none, on standard output and optionally in a CSV file.
 #ifndef INKSTAMP_FAXLIST_LIST_PROGRAM_H_
 #define INKSTAMP_FAXLIST_LIST_PROGRAM_H_
 
@@ -9,6 +9,8 @@
 
 #include "faxlist/list_command_line.h"
 #include "rfaxprogram/fax_program.h"
+
+class CsvFile;
 
 // The CSV file could not be written: faxlist's own exit status.
 const int kExitCsvFile = 4;
@@ -33,7 +35,7 @@ class ListProgram : public FaxProgram {
  private:
   // Lists the selected faxes as a table, and into `csv` when not null.
   // False when the fax list could not be fetched.
-  bool listFaxes(const ListRequest& request, char** argv, FILE* csv);
+  bool listFaxes(const ListRequest& request, char** argv, CsvFile* csv);
 };
 
 #endif  // INKSTAMP_FAXLIST_LIST_PROGRAM_H_

@@ -4,18 +4,22 @@
 
 #include <errno.h>
 #include <stdio.h>
+#include <string.h>
 #include <unistd.h>
 
-FILE* createNewFile(const char* path) {
-  int fd = openNewFile(path);
-  if (fd < 0)
-    return nullptr;
-  FILE* file = fdopen(fd, "wb");
-  if (file == nullptr) {
-    int error = errno;
+NewFile createNewFile(const char* path, const TargetFile& like, FILE** file, char* problem,
+                      size_t size) {
+  *file = nullptr;
+  int fd = -1;
+  NewFile opened = openNewFile(path, like, &fd, problem, size);
+  if (opened != NewFile::kOpened)
+    return opened;
+  *file = fdopen(fd, "wb");
+  if (*file == nullptr) {
+    snprintf(problem, size, "%s", strerror(errno));
     close(fd);
     unlink(path);
-    errno = error;
+    return NewFile::kFailed;
   }
-  return file;
+  return NewFile::kOpened;
 }

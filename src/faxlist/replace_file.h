@@ -1,25 +1,49 @@
 // The file operations of writing a file under a temporary name and then
-// putting it in place of the target. Two differ between POSIX and Windows
-// (replace_file_posix.cc, replace_file_win32.cc): opening a file that must
-// not exist yet, and renaming it over the target; replace_file.cc holds what
-// is the same on both.
+// putting it in place of the target, which differ between POSIX and Windows
+// (replace_file_posix.cc, replace_file_win32.cc): what may stand at the
+// target, opening a file that must not exist yet, flushing it to the disk
+// and renaming it over the target; replace_file.cc holds what is the same on
+// both. Each operation that can fail writes why into `problem` (of `size`
+// bytes), one line without its end.
 #ifndef INKSTAMP_FAXLIST_REPLACE_FILE_H_
 #define INKSTAMP_FAXLIST_REPLACE_FILE_H_
 
 #include <stddef.h>
 #include <stdio.h>
 
-// Opens `path` for writing in binary mode, failing when anything exists
-// under that name: its descriptor, or -1 with errno set.
-int openNewFile(const char* path);
+// What stands at the target before it is replaced.
+struct TargetFile {
+  bool exists = false;
+  // POSIX: the permission bits, which the new file takes over. Windows keeps
+  // the attributes and the ACL through the replacement itself.
+  unsigned long permissions = 0;
+};
 
-// Creates `path` for writing in binary mode, failing when anything exists
-// under that name. Null on failure, with errno set.
-FILE* createNewFile(const char* path);
+// Looks at `path` without opening it: true when nothing stands there (a
+// missing folder included, which creating the file reports) or an ordinary
+// file that the user may write, with `target` saying which.
+bool checkTarget(const char* path, TargetFile* target, char* problem, size_t size);
 
-// Renames `from` to `to`, replacing a file that `to` names. On failure
-// writes why into `problem` (of `size` bytes) and leaves both as they were.
-bool replaceFile(const char* from, const char* to, char* problem, size_t size);
+enum class NewFile { kOpened, kNameTaken, kFailed };
+
+// Creates `path` for writing in binary mode, only when nothing exists under
+// that name, with the permissions of `like` when that exists. kNameTaken
+// when something does; kFailed, with why, when it can't be made.
+NewFile createNewFile(const char* path, const TargetFile& like, FILE** file, char* problem,
+                      size_t size);
+
+// Platform part of createNewFile: the descriptor in `*fd` on kOpened.
+NewFile openNewFile(const char* path, const TargetFile& like, int* fd, char* problem, size_t size);
+
+// Flushes what was written to `file` (its stream already flushed) to the
+// disk.
+bool syncFile(FILE* file, char* problem, size_t size);
+
+// Renames `from` to `to`, replacing the file that checkTarget() found there
+// as `target`, and flushes the rename to the disk. On failure leaves both as
+// they were.
+bool replaceFile(const char* from, const char* to, const TargetFile& target, char* problem,
+                 size_t size);
 
 // The process's ID, to tell concurrent writers' temporary names apart.
 unsigned long processId();

@@ -51,20 +51,6 @@ bool isHelpKeyword(const char* argument) {
   return equalsIgnoringAsciiCase(argument, "-?") || equalsIgnoringAsciiCase(argument, "-help");
 }
 
-// Takes the marking option `argument` into `marks`. False when it is no
-// marking option or a conflicting one.
-bool takeMarkOption(const char* argument, MarkSet* marks) {
-  for (const MarkOption& option : kMarkOptions) {
-    if (strcmp(argument, option.name) != 0)
-      continue;
-    if ((*marks & option.refusedWith) != 0)
-      return false;
-    *marks |= option.mark;
-    return true;
-  }
-  return false;
-}
-
 // Takes a marking option into the request's mark set.
 bool readMarkOption(int /*argc*/, char** argv, int* index, SelectionRequest* request) {
   if (!takeMarkOption(argv[*index], &static_cast<RunRequest*>(request)->marks))
@@ -103,6 +89,18 @@ bool takeSharedOption(int argc, char** argv, int* index, SelectionRequest* reque
 }
 
 }  // namespace
+
+bool takeMarkOption(const char* argument, MarkSet* marks) {
+  for (const MarkOption& option : kMarkOptions) {
+    if (strcmp(argument, option.name) != 0)
+      continue;
+    if ((*marks & option.refusedWith) != 0)
+      return false;
+    *marks |= option.mark;
+    return true;
+  }
+  return false;
+}
 
 bool takeOptionValue(int argc, char** argv, int* index, const char** value) {
   if (*index + 1 >= argc || argv[*index + 1] == nullptr)

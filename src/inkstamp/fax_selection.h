@@ -12,7 +12,7 @@
 #include <stdio.h>
 
 #include "faxclient/faxclient.h"
-#include "inkstamp/command_line.h"
+#include "inkstamp/shared_options.h"
 
 // The order in which the fax list is sorted. It is process-wide because the
 // client library hands the comparison nothing but the two elements.

@@ -1,11 +1,16 @@
 // faxlist end to end on the office store: a run that stops in the session
-// ends as inkstamp's does and writes no CSV file, a CSV file that can't be
-// written gives status 4 and leaves nothing behind, and awkward fax IDs
+// ends as inkstamp's does and writes no CSV file; -o refuses what it must not
+// replace, keeps a replaced file's permissions, and a CSV file that can't be
+// written gives status 4 and leaves nothing behind; and awkward fax IDs
 // survive the CSV file byte for byte.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,10 +33,14 @@ std::string afterBanner(const std::string& out) {
   return at == std::string::npos ? out : out.substr(at);
 }
 
+// The names in `dir`, sorted, each followed by a space.
 std::string folderListing(const std::string& dir) {
-  std::string names;
+  std::set<std::string> sorted;
   for (const auto& entry : fs::directory_iterator(dir))
-    names += entry.path().filename().string() + " ";
+    sorted.insert(entry.path().filename().string());
+  std::string names;
+  for (const std::string& name : sorted)
+    names += name + " ";
   return names;
 }
 
@@ -131,30 +140,111 @@ TEST_F(FaxlistTest, SessionFailuresEndAsInkstampsDoAndWriteNoCsv) {
   EXPECT_EQ(folderListing(store_.dir() + "/out"), "list.csv ");
 }
 
-TEST_F(FaxlistTest, AnUnwritableCsvPathGivesStatus4AndLeavesNoFile) {
-  // No such folder: found out before the server is contacted.
-  ProgramRun missing = runFaxlistAgainst(store_, {"-s", "faxsrv", "-u", "alice", "-o", csvPath()});
-  EXPECT_EQ(missing.status(), 4) << missing.out();
-  EXPECT_NE(missing.out().find("Can't write CSV file: " + csvPath() + " ("), std::string::npos)
-      << missing.out();
-  EXPECT_EQ(callsOf(missing.trace, "RFaxCreateServerHandle"), "");
-  EXPECT_FALSE(fs::exists(store_.dir() + "/out"));
-  ProgramRun empty = runFaxlistAgainst(store_, {"-s", "faxsrv", "-u", "alice", "-o", ""});
-  EXPECT_EQ(empty.status(), 4) << empty.out();
-  EXPECT_TRUE(empty.out().ends_with("Can't write CSV file:  (no file name)\n")) << empty.out();
+// What stands at a path: its kind, permissions and content, without
+// following a link or opening a FIFO.
+std::string pathState(const std::string& path) {
+  struct stat status;
+  if (lstat(path.c_str(), &status) != 0)
+    return "absent";
+  std::string state = std::to_string(status.st_mode) + " ";
+  if (S_ISREG(status.st_mode))
+    state += fileText(path);
+  else if (S_ISLNK(status.st_mode))
+    state += fs::read_symlink(path).string();
+  return state;
+}
 
-  // A folder under the name: found out when the list is complete and would
-  // replace it; the folder stays and the temporary file goes.
+TEST_F(FaxlistTest, RefusedTargetsStayAsTheyWereAndTheServerIsNotContacted) {
   makeOutFolder();
-  fs::create_directories(csvPath() + "/inside");
-  ProgramRun folder = runFaxlistAgainst(store_, {"-s", "faxsrv", "-u", "alice", "-o", csvPath()});
-  EXPECT_EQ(folder.status(), 4) << folder.out();
-  EXPECT_NE(folder.out().find("faxes:4 skipped:0 total:4\n"), std::string::npos) << folder.out();
-  EXPECT_NE(folder.out().find("Can't write CSV file: " + csvPath() + " ("), std::string::npos);
+  std::string out = store_.dir() + "/out/";
+  ASSERT_TRUE(fs::create_directory(out + "folder.csv"));
+  std::ofstream(out + "listed.csv") << "older";
+  fs::create_symlink("listed.csv", out + "link.csv");
+  fs::create_symlink("nowhere.csv", out + "dangling.csv");
+  ASSERT_EQ(mkfifo((out + "fifo.csv").c_str(), 0644), 0);
+  std::ofstream(out + "readonly.csv") << "keep";
+  fs::permissions(out + "readonly.csv", fs::perms::owner_read | fs::perms::group_read);
+  const struct {
+    std::vector<std::string> csvOption;
+    std::string line;
+  } cases[] = {
+      {{"-o"}, "Can't write CSV file: no file name follows -o"},
+      {{"-o", ""}, "Can't write CSV file:  (no file name)"},
+      {{"-o", "-"},
+       "Can't write CSV file: - (not a file name; the list is on standard output already)"},
+      {{"-o", "APP*"},
+       "Can't write CSV file: APP* (a file name can't hold '*' or '?'; is the file name missing "
+       "after -o?)"},
+      {{"-o", out + "B00040?E2.csv"},
+       "Can't write CSV file: " + out +
+           "B00040?E2.csv (a file name can't hold '*' or '?'; is the file name missing after -o?)"},
+      {{"-o", out + "folder.csv"},
+       "Can't write CSV file: " + out + "folder.csv (a folder, not an ordinary file)"},
+      {{"-o", out + "link.csv"},
+       "Can't write CSV file: " + out + "link.csv (a symbolic link, not an ordinary file)"},
+      {{"-o", out + "dangling.csv"},
+       "Can't write CSV file: " + out + "dangling.csv (a symbolic link, not an ordinary file)"},
+      {{"-o", out + "fifo.csv"},
+       "Can't write CSV file: " + out + "fifo.csv (a FIFO, not an ordinary file)"},
+      {{"-o", "/dev/null"}, "Can't write CSV file: /dev/null (a device, not an ordinary file)"},
+      {{"-o", out + "readonly.csv"},
+       "Can't write CSV file: " + out + "readonly.csv (a read-only file)"},
+      // The temporary file can't be made beside it.
+      {{"-o", out + "missing/list.csv"},
+       "Can't write CSV file: " + out + "missing/list.csv (No such file or directory)"},
+  };
+  const std::vector<std::string> paths = {"folder.csv",   "listed.csv", "link.csv",
+                                          "dangling.csv", "fifo.csv",   "readonly.csv"};
+  std::vector<std::string> before;
+  for (const std::string& path : paths)
+    before.push_back(pathState(out + path));
+  std::string devNull = pathState("/dev/null");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line);
+    // A short time limit: a FIFO opened for writing would block, and a
+    // parser stuck on a trailing -o would never end.
+    ProgramRun refused =
+        runFaxlistAgainst(store_, joined({{"-s", "faxsrv", "-u", "alice"}, c.csvOption}), {},
+                          std::chrono::seconds(10));
+    EXPECT_EQ(refused.status(), 4) << refused.process.describe() << refused.out();
+    EXPECT_TRUE(refused.out().ends_with("Z\n" + c.line + "\n")) << refused.out();
+    EXPECT_EQ(refused.trace.find("RFaxCreateServerHandle"), std::string::npos);
+  }
+  for (size_t i = 0; i < paths.size(); ++i)
+    EXPECT_EQ(pathState(out + paths[i]), before[i]) << paths[i];
+  EXPECT_EQ(pathState("/dev/null"), devNull);
+  EXPECT_EQ(folderListing(out),
+            "dangling.csv fifo.csv folder.csv link.csv listed.csv readonly.csv ");
+}
+
+TEST_F(FaxlistTest, AReplacedFileKeepsItsPermissionsAndTheReasonOfAFailedWriteIsGiven) {
+  makeOutFolder();
+  std::ofstream(csvPath()) << "older";
+  fs::permissions(csvPath(), fs::perms::owner_read | fs::perms::owner_write |
+                                 fs::perms::group_read | fs::perms::others_write);
+  ProgramRun replaced =
+      runFaxlistAgainst(store_, {"-s", "faxsrv", "-u", "alice", "-o", csvPath(), "B0000102"});
+  ASSERT_EQ(replaced.status(), 0) << replaced.out();
+  EXPECT_EQ(fs::status(csvPath()).permissions(), fs::perms::owner_read | fs::perms::owner_write |
+                                                     fs::perms::group_read |
+                                                     fs::perms::others_write);
+  EXPECT_EQ(fileText(csvPath()).substr(0, 7), "Fax ID,");
+
+  // A file size limit far below the list's size makes a write fail on its
+  // way; SIGXFSZ ignored, the write returns EFBIG.
+  ASSERT_TRUE(store_.faxsim({"generate", "faxsrv", "CAROL", "3000", "--seed", "5"}));
+  std::string before = fileText(csvPath());
+  std::vector<std::string> limited = {
+      "/bin/sh", "-c", "ulimit -f 128; trap '' XFSZ; exec \"$0\" \"$@\"", faxlistCommand()[0]};
+  ProcessResult failed = runCommand(limited, {"-s", "faxsrv", "-u", "carol", "-a", "-o", csvPath()},
+                                    {{"FAXSIM_STORE", store_.path()}, {"FAXSIM_SLEEP_SCALE", "0"}});
+  EXPECT_EQ(failed.exitStatus, 4) << failed.describe();
+  EXPECT_NE(failed.out.find("\nfaxes:3000 skipped:0 total:3000\n"), std::string::npos);
+  EXPECT_NE(failed.out.find("\nCan't write CSV file: " + csvPath() + " (File too large)\n"),
+            std::string::npos)
+      << failed.out;
+  EXPECT_EQ(fileText(csvPath()), before);
   EXPECT_EQ(folderListing(store_.dir() + "/out"), "list.csv ");
-  EXPECT_EQ(folderListing(csvPath()), "inside ");
-  // The session still ends as usual.
-  EXPECT_TRUE(folder.out().ends_with(worldSessionTail())) << folder.out();
 }
 
 TEST_F(FaxlistTest, AwkwardFaxIdsRoundTripThroughTheCsvFile) {

@@ -1,11 +1,14 @@
-// The property that faxlist exists for: on random stores and random option
-// sets, faxlist lists exactly the faxes, in exactly the order, that inkstamp
-// then marks with the same options, its counts are inkstamp's, and its calls
-// are inkstamp's without the marking ones.
+// The property that faxlist exists for: on random stores and random inkstamp
+// command lines, marks included, faxlist given the same arguments lists
+// exactly the faxes, in exactly the order, that inkstamp then marks, names
+// the marks that inkstamp sends to each, its counts are inkstamp's, and its
+// calls are inkstamp's without the marking ones; a command line that inkstamp
+// refuses faxlist refuses with the same message.
 //
 // Each store is made once (and cached) from a seeded generator and serves
-// many option sets: faxlist runs before inkstamp in each case, and inkstamp's
-// one mark (user tag 1) changes nothing that selects or counts a fax.
+// many command lines: faxlist runs before inkstamp in each case, so both see
+// the faxes as the previous case's marks left them, and no mark changes
+// what selects a fax.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -14,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "faxclient/client_values.h"
 #include "support/e2e_support.h"
 
 namespace e2e {
@@ -112,24 +116,40 @@ std::string randomPattern(Random& random, const std::vector<std::string>& ids) {
 }
 
 struct OptionSet {
-  std::vector<std::string> options;   // -s, -u and the selection options
-  std::vector<std::string> patterns;  // empty: faxlist lists all, inkstamp gets "*"
+  std::vector<std::string> options;   // -s, -u, the selection options and the marks
+  std::vector<std::string> patterns;  // empty: both programs refuse the command line
 };
 
+// One to three marking options, shuffled among the selection options; now
+// and then a mark with its opposite, which both programs refuse.
+std::vector<std::string> randomMarks(Random& random) {
+  std::vector<std::string> marks;
+  int count = 1 + below(random, 3);
+  for (int i = 0; i < count; ++i)
+    marks.push_back(faxclient::kMarkCodeNames[below(random, 13)].option);
+  if (below(random, 12) == 0)
+    marks.insert(marks.end(), {"-mp", "-np"});
+  return marks;
+}
+
 OptionSet randomOptionSet(Random& random, const std::vector<std::string>& ids) {
-  OptionSet set;
-  set.options = {"-s", "faxsrv", "-u", "alice"};
+  std::vector<std::string> singles;
   if (below(random, 2) == 0)
-    set.options.push_back("-a");
+    singles.push_back("-a");
   for (const char* direction : {"-R", "-S"}) {
     if (below(random, 3) == 0)
-      set.options.push_back(direction);
+      singles.push_back(direction);
   }
   // One sort option or two, the later winning, or none.
   static const std::vector<std::vector<std::string>> kSorts = {
       {}, {"-t"}, {"-tr"}, {"-t", "-tr"}, {"-tr", "-t"}};
   for (const std::string& sort : pick(random, kSorts))
-    set.options.push_back(sort);
+    singles.push_back(sort);
+  for (const std::string& mark : randomMarks(random))
+    singles.insert(singles.begin() + below(random, static_cast<int>(singles.size()) + 1), mark);
+  OptionSet set;
+  set.options = {"-s", "faxsrv", "-u", "alice"};
+  set.options.insert(set.options.end(), singles.begin(), singles.end());
   if (below(random, 10) != 0) {
     int count = 1 + below(random, 3);
     for (int i = 0; i < count; ++i)
@@ -204,6 +224,47 @@ std::string withoutMarkingCalls(const std::string& trace) {
   return kept;
 }
 
+// What a refused command line prints between the library's version line
+// and the usage text: the same in both programs.
+std::string refusal(const std::string& out) {
+  size_t version = out.find("RightFax API version: ");
+  size_t from = out.find('\n', version) + 1;
+  size_t usage = out.find("usage:  ", from);
+  return version == std::string::npos || usage == std::string::npos
+             ? "no refusal"
+             : out.substr(from, usage - from);
+}
+
+// The marks that faxlist names, and the names of the codes that inkstamp
+// sent to the first fax it marked.
+std::string namedMarks(const std::string& out) {
+  const std::string kPrefix = "Marks inkstamp would send: ";
+  for (const std::string& line : linesOf(out)) {
+    if (line.starts_with(kPrefix))
+      return line.substr(kPrefix.size());
+  }
+  return "";
+}
+
+std::string sentMarks(const std::string& trace) {
+  std::string names;
+  bool loaded = false;
+  for (const std::string& line : linesOf(trace)) {
+    if (line.starts_with("RFaxLoadFax3(")) {
+      if (loaded)
+        break;
+      loaded = true;
+    } else if (loaded && line.starts_with("InkStampFax(")) {
+      int code = std::stoi(line.substr(line.rfind(", ") + 2));
+      for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
+        if (named.code == code)
+          names += (names.empty() ? "" : ", ") + std::string(named.name);
+      }
+    }
+  }
+  return names;
+}
+
 std::string describe(const OptionSet& set) {
   std::string text;
   for (const std::string& word : set.options)
@@ -224,22 +285,23 @@ TEST_P(FaxlistSelectionTest, ListsExactlyWhatInkstampMarks) {
       << store.lastFaxsim().describe() << store.lastFaxsim().out;
 
   Random random(seed * 7 + 1);
-  int casesSelectingSome = 0, casesSkippingSome = 0;
+  int casesSelectingSome = 0, casesSkippingSome = 0, refusedCases = 0;
   for (int i = 0; i < kCasesPerStore; ++i) {
     OptionSet set = randomOptionSet(random, ids);
     SCOPED_TRACE("seed " + std::to_string(seed) + " case " + std::to_string(i) + ": " +
                  describe(set));
-    std::vector<std::string> listArguments = set.options;
-    listArguments.insert(listArguments.end(), set.patterns.begin(), set.patterns.end());
-    std::vector<std::string> markArguments = set.options;
-    markArguments.push_back("-m1");
-    if (set.patterns.empty())
-      markArguments.push_back("*");
-    markArguments.insert(markArguments.end(), set.patterns.begin(), set.patterns.end());
+    std::vector<std::string> arguments = set.options;
+    arguments.insert(arguments.end(), set.patterns.begin(), set.patterns.end());
 
-    ProgramRun listed = runFaxlistAgainst(store, listArguments);
-    ProgramRun marked = runAgainst(store, markArguments);
-    ASSERT_EQ(listed.status(), 0) << listed.process.describe() << listed.out();
+    ProgramRun listed = runFaxlistAgainst(store, arguments);
+    ProgramRun marked = runAgainst(store, arguments);
+    ASSERT_EQ(listed.status(), marked.status()) << listed.out() << marked.out();
+    if (marked.status() == 255) {
+      EXPECT_EQ(refusal(listed.out()), refusal(marked.out()));
+      EXPECT_EQ(listed.trace, marked.trace);
+      ++refusedCases;
+      continue;
+    }
     ASSERT_EQ(marked.status(), 0) << marked.process.describe() << marked.out();
 
     std::vector<std::string> faxes = listedIds(listed.out());
@@ -249,6 +311,9 @@ TEST_P(FaxlistSelectionTest, ListsExactlyWhatInkstampMarks) {
     EXPECT_EQ(counts, summaryCounts(marked.out()));
     EXPECT_EQ(listed.trace, withoutMarkingCalls(marked.trace));
     EXPECT_EQ(callsOf(listed.trace, "RFaxLoadFax3") + callsOf(listed.trace, "InkStampFax"), "");
+    if (!faxes.empty()) {
+      EXPECT_EQ(namedMarks(listed.out()), sentMarks(marked.trace));
+    }
     if (HasFailure())
       return;  // one case's report is enough to go on
     casesSelectingSome += faxes.empty() ? 0 : 1;
@@ -257,6 +322,7 @@ TEST_P(FaxlistSelectionTest, ListsExactlyWhatInkstampMarks) {
   // The generator must keep the property from holding vacuously.
   EXPECT_GT(casesSelectingSome, kCasesPerStore / 3);
   EXPECT_GT(casesSkippingSome, kCasesPerStore / 3);
+  EXPECT_GT(refusedCases, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(RandomStores, FaxlistSelectionTest, ::testing::Values(11u, 23u, 37u, 41u));

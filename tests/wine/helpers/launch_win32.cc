@@ -4,10 +4,13 @@
 // program a raw command line such as one with unbalanced quotes or a
 // backslash before a quote.
 //
-// usage: launch command-line-file
+// usage: launch [--hold file] command-line-file
 // The file's bytes, all of them, are the command line. Standard input, output
-// and error are passed on. Exit status 125 means the launch itself failed.
+// and error are passed on. With --hold, `file` is kept open without sharing
+// while the program runs, as a spreadsheet holds the file it shows. Exit
+// status 125 means the launch itself failed.
 #include <stdio.h>
+#include <string.h>
 #include <windows.h>
 
 #include <string>
@@ -39,14 +42,26 @@ HANDLE inheritable(DWORD which) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    fprintf(stderr, "usage: launch command-line-file\n");
+  bool hold = argc == 4 && strcmp(argv[1], "--hold") == 0;
+  if (argc != 2 && !hold) {
+    fprintf(stderr, "usage: launch [--hold file] command-line-file\n");
     return kLaunchFailed;
   }
+  const char* commandLineFile = argv[argc - 1];
   std::string commandLine;
-  if (!readFile(argv[1], &commandLine)) {
-    fprintf(stderr, "launch: can't read %s\n", argv[1]);
+  if (!readFile(commandLineFile, &commandLine)) {
+    fprintf(stderr, "launch: can't read %s\n", commandLineFile);
     return kLaunchFailed;
+  }
+  HANDLE held = INVALID_HANDLE_VALUE;
+  if (hold) {
+    held = CreateFileA(argv[2], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (held == INVALID_HANDLE_VALUE) {
+      fprintf(stderr, "launch: can't hold %s: error %lu\n", argv[2],
+              static_cast<unsigned long>(GetLastError()));
+      return kLaunchFailed;
+    }
   }
 
   STARTUPINFOA startup;
@@ -71,5 +86,7 @@ int main(int argc, char** argv) {
   GetExitCodeProcess(process.hProcess, &status);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+  if (held != INVALID_HANDLE_VALUE)
+    CloseHandle(held);
   return static_cast<int>(status);
 }
