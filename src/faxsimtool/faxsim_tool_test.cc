@@ -567,8 +567,8 @@ TEST_F(FaxsimToolTest, EachCommandTakesExactlyItsArguments) {
   EXPECT_EQ(std::size(limits), commandTable().size()) << "a command without limits here";
   for (const Limits& limit : limits) {
     SCOPED_TRACE(limit.command);
-    const CommandSpec* spec = findCommand(limit.command);
-    ASSERT_NE(spec, nullptr);
+    const CommandSpec* command = findCommand(limit.command);
+    ASSERT_NE(command, nullptr);
     std::vector<std::string> args = {limit.command};
     for (size_t i = 0; i <= limit.most; ++i)
       args.push_back("a" + std::to_string(i));
@@ -580,8 +580,8 @@ TEST_F(FaxsimToolTest, EachCommandTakesExactlyItsArguments) {
       args.resize(limit.least);  // the command and one argument fewer
       RunResult tooFew = run(args);
       EXPECT_EQ(tooFew.status, 2);
-      EXPECT_EQ(tooFew.err, std::string("faxsim: ") + limit.command + " needs " + spec->synopsis +
-                                " (see 'faxsim help " + limit.command + "')\n");
+      EXPECT_EQ(tooFew.err, std::string("faxsim: ") + limit.command + " needs " +
+                                command->synopsis + " (see 'faxsim help " + limit.command + "')\n");
     }
   }
   EXPECT_FALSE(std::filesystem::exists(store()));
