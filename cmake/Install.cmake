@@ -5,7 +5,7 @@
 # cmake/Packaging.cmake.)
 #
 # A new program is installed by adding its target to this list; its manual
-# page is doc/<target>.1 (configured by cmake/Manuals.cmake). The demo builds
+# page is doc/<target>.1.in (configured by cmake/Manuals.cmake). The demo builds
 # every program of the list (cmake/Demo.cmake), so that the install that
 # follows it finds them all.
 set(inkstamp_installed_programs

@@ -1,4 +1,4 @@
-# The manual pages. doc/<program>.1 in the source tree is a template: the date
+# The manual pages. doc/<program>.1.in in the source tree is a template: the date
 # and the version in each page's header come from here, configured into
 # <build>/doc/<program>.1, from which the POSIX install takes the pages and the
 # Windows archives their HTML renderings.
@@ -10,7 +10,7 @@ set(INKSTAMP_MANUAL_DATE 2026-12-09)
 set(INKSTAMP_MANUAL_DIR ${CMAKE_BINARY_DIR}/doc)
 set(inkstamp_manual_pages inkstamp faxlist faxsim)
 foreach(page IN LISTS inkstamp_manual_pages)
-  configure_file(${PROJECT_SOURCE_DIR}/doc/${page}.1 ${INKSTAMP_MANUAL_DIR}/${page}.1 @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/doc/${page}.1.in ${INKSTAMP_MANUAL_DIR}/${page}.1 @ONLY)
 endforeach()
 
 # Renders each <build>/doc/<page>.1 as <build>/doc/<page>.html at build time,
