@@ -5,7 +5,9 @@
 # cmake/Packaging.cmake.)
 #
 # A new program is installed by adding its target to this list; its manual
-# page is doc/<target>.1.
+# page is doc/<target>.1.in (configured by cmake/Manuals.cmake). The demo builds
+# every program of the list (cmake/Demo.cmake), so that the install that
+# follows it finds them all.
 set(inkstamp_installed_programs
   inkstamp
   faxlist
@@ -19,6 +21,6 @@ file(RELATIVE_PATH inkstamp_lib_from_bin
 foreach(program IN LISTS inkstamp_installed_programs)
   set_target_properties(${program} PROPERTIES INSTALL_RPATH "$ORIGIN/${inkstamp_lib_from_bin}")
   install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES ${PROJECT_SOURCE_DIR}/doc/${program}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${INKSTAMP_MANUAL_DIR}/${program}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
 install(TARGETS rfwin32 LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})

@@ -70,7 +70,7 @@ if(NOT sqlite_dir)
 endif()
 file(COPY "${sqlite_dir}/sqlite3.c" "${sqlite_dir}/sqlite3.h" DESTINATION "${WORK_DIR}/sqlite")
 
-fresh_build(i686 "inkstamp;faxlist;rfwin32" -DCMAKE_TOOLCHAIN_FILE=${WINDOWS_TOOLCHAIN}
+fresh_build(i686 "inkstamp;faxlist;rfwin32;manuals_html" -DCMAKE_TOOLCHAIN_FILE=${WINDOWS_TOOLCHAIN}
             -DINKSTAMP_SQLITE_AMALGAMATION_DIR=${WORK_DIR}/sqlite
             # cpack then installs the program without building everything.
             -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON)

@@ -1,7 +1,10 @@
+cmake_minimum_required(VERSION 3.25)
 # Makes the Windows packages of one cross build with cpack and checks what each
-# ZIP holds: the program's archive has inkstamp.exe, faxlist.exe and their
-# documents and never a DLL (an RFWIN32.dll there would shadow the vendor's);
-# the simulator test archive has the simulator's DLL and tool as well.
+# ZIP holds: the program's archive has inkstamp.exe, faxlist.exe, the batch
+# file, INSTALL.txt and the programs' manual pages and never a DLL (an
+# RFWIN32.dll there would shadow the vendor's); the simulator test archive has
+# the simulator's DLL and tool as well. Every entry is inside one folder named after the ZIP, and every text
+# file has Windows line ends.
 #
 # cmake -DBUILD_DIR=<cross build> -DOUT_DIR=<scratch> -P check_packages.cmake
 
@@ -36,18 +39,52 @@ if(NOT count EQUAL 2)
   message(FATAL_ERROR "expected two archives, found: ${zips}")
 endif()
 
+# Fails unless every line end of the text file `path` is CR LF: as many
+# CR LF pairs as LFs. (Read as hexadecimal, one "xx " per byte, since
+# file(READ) drops carriage returns.)
+function(check_windows_line_ends path)
+  file(READ "${path}" hex HEX)
+  string(REGEX REPLACE "(..)" "\\1 " bytes "${hex}")
+  string(LENGTH "${bytes}" length)
+  string(REPLACE "0a " "" without_lf "${bytes}")
+  string(LENGTH "${without_lf}" without_lf_length)
+  string(REPLACE "0d 0a " "" without_crlf "${bytes}")
+  string(LENGTH "${without_crlf}" without_crlf_length)
+  math(EXPR lf "(${length} - ${without_lf_length}) / 3")
+  math(EXPR crlf "(${length} - ${without_crlf_length}) / 6")
+  if(lf EQUAL 0 OR NOT lf EQUAL crlf)
+    message(FATAL_ERROR "${path}: ${lf} line ends, of which ${crlf} CR LF")
+  endif()
+endfunction()
+
 foreach(zip IN LISTS zips)
   zip_contents("${OUT_DIR}/${zip}" files)
   message(STATUS "${zip}: ${files}")
+  string(REGEX REPLACE "\\.zip$" "" folder "${zip}")
   if(zip MATCHES "-simulator-test\\.zip$")
-    set(expected
-        "README.txt;RFWIN32.dll;SIMULATOR.txt;faxlist.exe;faxsim.exe;inkstamp-task.bat;inkstamp.exe")
+    set(names RFWIN32.dll SIMULATOR.txt faxlist.exe faxlist.html faxsim.exe faxsim.html
+              inkstamp-task.bat inkstamp.exe inkstamp.html)
   elseif(zip MATCHES "^inkstamp-[0-9.]+-win(32|64)\\.zip$")
-    set(expected "INSTALL.txt;README.txt;faxlist.exe;inkstamp-task.bat;inkstamp.exe")
+    set(names INSTALL.txt faxlist.exe faxlist.html inkstamp-task.bat inkstamp.exe inkstamp.html)
   else()
     message(FATAL_ERROR "unexpected archive ${zip}")
   endif()
-  if(NOT files STREQUAL expected)
-    message(FATAL_ERROR "${zip} holds ${files}, expected ${expected}")
+  list(TRANSFORM names PREPEND "${folder}/")
+  list(PREPEND names "${folder}/")
+  if(NOT files STREQUAL names)
+    message(FATAL_ERROR "${zip} holds ${files}, expected ${names}")
   endif()
+
+  set(unpacked "${OUT_DIR}/unpacked/${folder}")
+  file(MAKE_DIRECTORY "${unpacked}")
+  execute_process(COMMAND "${CMAKE_COMMAND}" -E tar xf "${OUT_DIR}/${zip}"
+                  WORKING_DIRECTORY "${unpacked}" RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "can't unpack ${zip}")
+  endif()
+  file(GLOB texts "${unpacked}/${folder}/*.txt" "${unpacked}/${folder}/*.html"
+       "${unpacked}/${folder}/*.cmd" "${unpacked}/${folder}/*.bat")
+  foreach(text IN LISTS texts)
+    check_windows_line_ends("${text}")
+  endforeach()
 endforeach()
