@@ -187,8 +187,12 @@ void Wine::keepServerRunning() const {
   // Exit status 2: a server is running already: the probe's own, or a lasting
   // one of an earlier test run. No program of this prefix runs while the
   // fixture probes, so it is ended (-k) and the lasting one started afresh.
+  // -k only signals the old server: -w waits until it is gone, since a new
+  // one started before that finds it still there and leaves the prefix to
+  // servers of the default linger.
   if (runProcess({server, persistence}, serverOptions).exitStatus == 2) {
     runProcess({server, "-k"}, serverOptions);
+    runProcess({server, "-w"}, serverOptions);
     runProcess({server, persistence}, serverOptions);
   }
 }
