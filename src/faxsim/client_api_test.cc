@@ -215,6 +215,8 @@ TEST(ErrorTextTest, BuiltInTextsStoreOverridesAndTruncation) {
   TempStore store;
   ASSERT_TRUE(store.ok());
   ASSERT_TRUE(store.setErrorText(2, "No such fax server"));
+  // Spelled out again on purpose, not read from faxclient::builtInErrorText:
+  // a changed text there must fail here, since scripts read these lines.
   const char* builtin[] = {"No error",
                            "Invalid handle",
                            "No such fax server",
