@@ -46,13 +46,6 @@ std::vector<MarkCase> markCases() {
        {"-np"},
        {4},
        "viewed"},
-      {"TableOrderNotCommandLineOrder",
-       {"--user2"},
-       {"-n2", "-nr", "-mv"},
-       {0, 6, 13},
-       "viewed held"},
-      {"BodyPrintedAfterPrinted", {}, {"-mb", "-mp"}, {3, 7}, "printed body_printed"},
-      {"RepeatedOptionSendsOneMark", {}, {"-mp", "-mp"}, {3}, "printed"},
   };
 }
 

@@ -11,6 +11,12 @@ std::string userLine(const WorldUser& user) {
   return std::string(user.qualifier) + "\\" + user.userId + " \"" + user.name + "\"";
 }
 
+// The output of a run as alice from the server line to the blank line
+// after the user line.
+std::string worldSessionHead() {
+  return sessionHead(kWorldServer.host, kWorldServer.description, userLine(kAlice));
+}
+
 }  // namespace
 
 std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts) {
@@ -18,10 +24,6 @@ std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> 
   for (const std::vector<std::string>& part : parts)
     words.insert(words.end(), part.begin(), part.end());
   return words;
-}
-
-std::string worldSessionHead() {
-  return sessionHead(kWorldServer.host, kWorldServer.description, userLine(kAlice));
 }
 
 std::string carolSessionHead() {
@@ -34,21 +36,6 @@ std::string worldSessionTail() {
 
 std::string worldRun(std::string_view pass) {
   return outputHead() + worldSessionHead() + std::string(pass) + worldSessionTail();
-}
-
-std::string worldMainProgress() {
-  return markedInTurn({"APP0001A", "B0000102", "B0000104", "APP0005E"});
-}
-
-std::string worldMainSummary() {
-  return "faxes:4 marked:4 failed:0 skipped:0 total:4\n"
-         "recv:2 sent:2 viewed:1 pages:11 errs:1\n";
-}
-
-std::string worldB0000102Pass() {
-  return markingPass(markedInTurn({"B0000102"}),
-                     "faxes:1 marked:1 failed:0 skipped:3 total:4\n"
-                     "recv:0 sent:1 viewed:0 pages:2 errs:0\n");
 }
 
 std::string worldTraceHead() {
@@ -79,10 +66,6 @@ ProgramRun WorldStoreTest::run(const std::vector<std::string>& arguments) {
 void WorldStoreTest::addFault(const std::vector<std::string>& arguments) {
   ASSERT_TRUE(store_.faxsim(joined({{"add-fault", "faxsrv"}, arguments})))
       << store_.lastFaxsim().describe();
-}
-
-std::string WorldStoreTest::expectedTrace(const std::string& trace) {
-  return programIsWindows() ? withoutPauses(trace) : trace;
 }
 
 }  // namespace support

@@ -23,9 +23,8 @@ std::string caseName(const ::testing::TestParamInfo<Case>& info) {
   return info.param.name;
 }
 
-// The output of a run as alice that connects at the first try, from the
-// server line to the blank line after the user line; the same as carol.
-std::string worldSessionHead();
+// The output of a run as carol that connects at the first try, from the
+// server line to the blank line after the user line.
 std::string carolSessionHead();
 // What follows the marking pass: the blank line and the disconnect lines.
 std::string worldSessionTail();
@@ -34,13 +33,6 @@ std::string worldSessionTail();
 std::string worldRun(std::string_view pass);
 // The calls of such a run up to and including the user lookup.
 std::string worldTraceHead();
-
-// The progress lines of a pass that marks the four faxes of alice's main
-// folder in the list's order, and its summary.
-std::string worldMainProgress();
-std::string worldMainSummary();
-// The marking pass of a run as alice whose only pattern is B0000102.
-std::string worldB0000102Pass();
 
 class WorldStoreTest : public ::testing::Test {
  protected:
@@ -52,10 +44,6 @@ class WorldStoreTest : public ::testing::Test {
 
   // Adds a fault with `faxsim add-fault faxsrv arguments...`.
   void addFault(const std::vector<std::string>& arguments);
-
-  // The trace that the program makes, given the simulator's trace: on
-  // Windows the pause is the kernel's and leaves no line.
-  static std::string expectedTrace(const std::string& trace);
 
   SimStore store_;
 };
