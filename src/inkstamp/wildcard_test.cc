@@ -1,6 +1,8 @@
-// Tests of the fax-ID pattern matcher: hand-picked cases, then agreement with
-// the naive recursive definition on every small input and on random long
-// ones, then the inputs that would hang or overflow a recursive matcher.
+// Tests of the fax-ID pattern matcher: a few cases on a real fax ID and on
+// the bytes around the case-folding boundaries, then agreement with the
+// naive recursive definition on every small input (empty texts, stars, `?`
+// and the wildcard characters as text among them) and on random long ones,
+// then the inputs that would hang or overflow a recursive matcher.
 #include "inkstamp/wildcard.h"
 
 #include <stdint.h>
@@ -37,34 +39,12 @@ TEST(MatchWildcardTest, WholeTextMustMatch) {
   EXPECT_FALSE(matchWildcard("ab2B9x2B", "*2B9"));
 }
 
-TEST(MatchWildcardTest, EmptyAndStarPatterns) {
-  EXPECT_TRUE(matchWildcard("", ""));
-  EXPECT_FALSE(matchWildcard("a", ""));
-  EXPECT_FALSE(matchWildcard("", "a"));
-  for (const char* pattern : {"*", "**", "***"}) {
-    EXPECT_TRUE(matchWildcard("", pattern)) << pattern;
-    EXPECT_TRUE(matchWildcard("x", pattern)) << pattern;
-    EXPECT_TRUE(matchWildcard(kFaxId, pattern)) << pattern;
-  }
-  EXPECT_TRUE(matchWildcard("ab", "a**b"));
-  EXPECT_TRUE(matchWildcard("ab", "**a**b**"));
-}
-
 TEST(MatchWildcardTest, NullNeverMatches) {
   EXPECT_FALSE(matchWildcard(nullptr, "*"));
   EXPECT_FALSE(matchWildcard(nullptr, ""));
   EXPECT_FALSE(matchWildcard("", nullptr));
   EXPECT_FALSE(matchWildcard(kFaxId, nullptr));
   EXPECT_FALSE(matchWildcard(nullptr, nullptr));
-}
-
-TEST(MatchWildcardTest, QuestionMarkNeedsACharacter) {
-  EXPECT_TRUE(matchWildcard("B000409E2", "B00040?E2"));
-  EXPECT_TRUE(matchWildcard("B000409E2", "b000409e2"));
-  EXPECT_FALSE(matchWildcard("B000409E2", "B00040?E2?"));
-  EXPECT_FALSE(matchWildcard("", "?"));
-  EXPECT_FALSE(matchWildcard("ab", "ab*?"));
-  EXPECT_TRUE(matchWildcard("abc", "ab*?"));
 }
 
 TEST(MatchWildcardTest, OnlyCapitalLettersFold) {
@@ -84,14 +64,6 @@ TEST(MatchWildcardTest, OnlyCapitalLettersFold) {
   EXPECT_TRUE(matchWildcard("\x80\xFF", "??"));
   EXPECT_TRUE(matchWildcard("x\xC9y", "*\xC9*"));
   EXPECT_FALSE(matchWildcard("x\xC9y", "*\xE9*"));
-}
-
-TEST(MatchWildcardTest, WildcardCharactersInTheTextAreOrdinary) {
-  EXPECT_TRUE(matchWildcard("a*b", "a*b"));
-  EXPECT_TRUE(matchWildcard("a?b", "a?b"));
-  EXPECT_TRUE(matchWildcard("axyb", "a*b"));
-  EXPECT_TRUE(matchWildcard("axb", "a?b"));
-  EXPECT_FALSE(matchWildcard("a*", "a?b"));
 }
 
 // Every string over `alphabet` of length 0 to maxLength, shortest first.
