@@ -9,9 +9,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,24 +28,6 @@ std::string afterBanner(const std::string& out) {
   for (int line = 0; line < 5 && at != std::string::npos; ++line)
     at = out.find('\n', at) + 1;
   return at == std::string::npos ? out : out.substr(at);
-}
-
-// The names in `dir`, sorted, each followed by a space.
-std::string folderListing(const std::string& dir) {
-  std::set<std::string> sorted;
-  for (const auto& entry : fs::directory_iterator(dir))
-    sorted.insert(entry.path().filename().string());
-  std::string names;
-  for (const std::string& name : sorted)
-    names += name + " ";
-  return names;
-}
-
-std::string fileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 // An RFC 4180 reader: records end with CR LF, fields are separated by
@@ -124,20 +103,20 @@ TEST_F(FaxlistTest, SessionFailuresEndAsInkstampsDoAndWriteNoCsv) {
     EXPECT_EQ(listed.status(), c.status) << listed.out();
     EXPECT_EQ(afterBanner(listed.out()), afterBanner(marked.out()));
     EXPECT_EQ(listed.trace, marked.trace);
-    EXPECT_EQ(folderListing(store_.dir() + "/out"), "");
+    EXPECT_EQ(namesIn(store_.dir() + "/out"), "");
   }
 
   // A refused fax list ends inkstamp's run with 0 but can't make a CSV
   // file: 4, and an older file under the name stays as it was.
-  std::ofstream(csvPath(), std::ios::binary) << "older";
+  ASSERT_TRUE(writeFile(csvPath(), "older"));
   addFault({"fax_list", "4"});
   ProgramRun refused = runFaxlistAgainst(store_, {"-s", "faxsrv", "-u", "alice", "-o", csvPath()});
   EXPECT_EQ(refused.status(), 4) << refused.out();
   EXPECT_NE(refused.out().find("Can't write CSV file: " + csvPath() + " (no fax list)\n"),
             std::string::npos)
       << refused.out();
-  EXPECT_EQ(fileText(csvPath()), "older");
-  EXPECT_EQ(folderListing(store_.dir() + "/out"), "list.csv ");
+  EXPECT_EQ(readFile(csvPath()), "older");
+  EXPECT_EQ(namesIn(store_.dir() + "/out"), "list.csv ");
 }
 
 // What stands at a path: its kind, permissions and content, without
@@ -148,7 +127,7 @@ std::string pathState(const std::string& path) {
     return "absent";
   std::string state = std::to_string(status.st_mode) + " ";
   if (S_ISREG(status.st_mode))
-    state += fileText(path);
+    state += readFile(path);
   else if (S_ISLNK(status.st_mode))
     state += fs::read_symlink(path).string();
   return state;
@@ -158,11 +137,11 @@ TEST_F(FaxlistTest, RefusedTargetsStayAsTheyWereAndTheServerIsNotContacted) {
   makeOutFolder();
   std::string out = store_.dir() + "/out/";
   ASSERT_TRUE(fs::create_directory(out + "folder.csv"));
-  std::ofstream(out + "listed.csv") << "older";
+  ASSERT_TRUE(writeFile(out + "listed.csv", "older"));
   fs::create_symlink("listed.csv", out + "link.csv");
   fs::create_symlink("nowhere.csv", out + "dangling.csv");
   ASSERT_EQ(mkfifo((out + "fifo.csv").c_str(), 0644), 0);
-  std::ofstream(out + "readonly.csv") << "keep";
+  ASSERT_TRUE(writeFile(out + "readonly.csv", "keep"));
   fs::permissions(out + "readonly.csv", fs::perms::owner_read | fs::perms::group_read);
   const struct {
     std::vector<std::string> csvOption;
@@ -213,13 +192,12 @@ TEST_F(FaxlistTest, RefusedTargetsStayAsTheyWereAndTheServerIsNotContacted) {
   for (size_t i = 0; i < paths.size(); ++i)
     EXPECT_EQ(pathState(out + paths[i]), before[i]) << paths[i];
   EXPECT_EQ(pathState("/dev/null"), devNull);
-  EXPECT_EQ(folderListing(out),
-            "dangling.csv fifo.csv folder.csv link.csv listed.csv readonly.csv ");
+  EXPECT_EQ(namesIn(out), "dangling.csv fifo.csv folder.csv link.csv listed.csv readonly.csv ");
 }
 
 TEST_F(FaxlistTest, AReplacedFileKeepsItsPermissionsAndTheReasonOfAFailedWriteIsGiven) {
   makeOutFolder();
-  std::ofstream(csvPath()) << "older";
+  ASSERT_TRUE(writeFile(csvPath(), "older"));
   fs::permissions(csvPath(), fs::perms::owner_read | fs::perms::owner_write |
                                  fs::perms::group_read | fs::perms::others_write);
   ProgramRun replaced =
@@ -228,12 +206,12 @@ TEST_F(FaxlistTest, AReplacedFileKeepsItsPermissionsAndTheReasonOfAFailedWriteIs
   EXPECT_EQ(fs::status(csvPath()).permissions(), fs::perms::owner_read | fs::perms::owner_write |
                                                      fs::perms::group_read |
                                                      fs::perms::others_write);
-  EXPECT_EQ(fileText(csvPath()).substr(0, 7), "Fax ID,");
+  EXPECT_EQ(readFile(csvPath()).substr(0, 7), "Fax ID,");
 
   // A file size limit far below the list's size makes a write fail on its
   // way; SIGXFSZ ignored, the write returns EFBIG.
   ASSERT_TRUE(store_.faxsim({"generate", "faxsrv", "CAROL", "3000", "--seed", "5"}));
-  std::string before = fileText(csvPath());
+  std::string before = readFile(csvPath());
   std::vector<std::string> limited = {
       "/bin/sh", "-c", "ulimit -f 128; trap '' XFSZ; exec \"$0\" \"$@\"", faxlistCommand()[0]};
   ProcessResult failed = runCommand(limited, {"-s", "faxsrv", "-u", "carol", "-a", "-o", csvPath()},
@@ -243,8 +221,8 @@ TEST_F(FaxlistTest, AReplacedFileKeepsItsPermissionsAndTheReasonOfAFailedWriteIs
   EXPECT_NE(failed.out.find("\nCan't write CSV file: " + csvPath() + " (File too large)\n"),
             std::string::npos)
       << failed.out;
-  EXPECT_EQ(fileText(csvPath()), before);
-  EXPECT_EQ(folderListing(store_.dir() + "/out"), "list.csv ");
+  EXPECT_EQ(readFile(csvPath()), before);
+  EXPECT_EQ(namesIn(store_.dir() + "/out"), "list.csv ");
 }
 
 TEST_F(FaxlistTest, AwkwardFaxIdsRoundTripThroughTheCsvFile) {
@@ -263,7 +241,7 @@ TEST_F(FaxlistTest, AwkwardFaxIdsRoundTripThroughTheCsvFile) {
   ASSERT_EQ(listed.status(), 0) << listed.out();
   EXPECT_NE(listed.out().find("CSV file written: " + csvPath() + "\n"), std::string::npos);
   std::vector<std::vector<std::string>> records;
-  ASSERT_TRUE(readCsv(fileText(csvPath()), &records)) << fileText(csvPath());
+  ASSERT_TRUE(readCsv(readFile(csvPath()), &records)) << readFile(csvPath());
   ASSERT_EQ(records.size(), awkward.size() + 1);
   EXPECT_EQ(records[0], (std::vector<std::string>{"Fax ID", "Dir", "Date (UTC)", "Pages", "Viewed",
                                                   "Error", "Handle"}));
@@ -275,13 +253,13 @@ TEST_F(FaxlistTest, AwkwardFaxIdsRoundTripThroughTheCsvFile) {
                                         "2008-11-0" + std::to_string(1 + i % 9) + " 00:00:00",
                                         std::to_string(i), "no", "0", handle}));
   }
-  EXPECT_EQ(folderListing(store_.dir() + "/out"), "list.csv ");
+  EXPECT_EQ(namesIn(store_.dir() + "/out"), "list.csv ");
 
   // A second run replaces the file whole.
   ProgramRun again =
       runFaxlistAgainst(store_, {"-s", "faxsrv", "-u", "carol", "-o", csvPath(), "a,b"});
   ASSERT_EQ(again.status(), 0) << again.out();
-  EXPECT_EQ(fileText(csvPath()),
+  EXPECT_EQ(readFile(csvPath()),
             "Fax ID,Dir,Date (UTC),Pages,Viewed,Error,Handle\r\n"
             "\"a,b\",recv,2008-11-01 00:00:00,0,no,0,0000012C\r\n");
 }

@@ -1,6 +1,7 @@
 #include "support/files.h"
 
 #include <filesystem>
+#include <set>
 
 namespace support {
 
@@ -30,6 +31,16 @@ bool copyFile(const std::string& from, const std::string& to) {
   std::error_code error;
   return std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing,
                                     error);
+}
+
+std::string namesIn(const std::string& folder) {
+  std::set<std::string> sorted;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    sorted.insert(entry.path().filename().string());
+  std::string names;
+  for (const std::string& name : sorted)
+    names += name + " ";
+  return names;
 }
 
 std::string readStream(FILE* file) {

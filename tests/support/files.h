@@ -16,6 +16,8 @@ bool writeFile(const std::string& path, const std::string& content);
 bool fileExists(const std::string& path);
 // Copies a file byte for byte; false when it can't.
 bool copyFile(const std::string& from, const std::string& to);
+// The names in a folder, sorted, each followed by a space.
+std::string namesIn(const std::string& folder);
 
 // Everything in an open `file` from its start, such as the temporary file a
 // program wrote its messages to; leaves it at its end.

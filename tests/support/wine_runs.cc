@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "faxclient/client_values.h"
+#include "support/program_under_test.h"
+#include "support/sim_store.h"
 #include "support/world.h"
 
 namespace fs = std::filesystem;
@@ -85,6 +87,46 @@ ProcessResult runWindows(const std::vector<std::string>& arguments, const std::s
   options.workingDirectory = workingDirectory;
   return runProcess(
       wine.command(tool == Tool::kFaxlist ? "faxlist.exe" : "inkstamp.exe", arguments), options);
+}
+
+std::string compareRuns(const Comparison& comparison, Tool tool,
+                        const std::function<void(const std::string& folder)>& prepare) {
+  SCOPED_TRACE(comparison.name);
+  std::string folder = freshTestFolder() + "/" + comparison.name;
+  for (const char* side : {"native", "windows"}) {
+    fs::create_directories(folder + "/" + side);
+    if (prepare)
+      prepare(folder + "/" + side);
+  }
+  std::string windowsStore = folder + "/windows.db";
+  std::string nativeStore = folder + "/native.db";
+  makeWorldStore(windowsStore, comparison.setup);
+  EXPECT_TRUE(copyFile(windowsStore, nativeStore));
+
+  ProcessResult native = runNative(comparison.arguments, nativeStore, folder + "/native.trace",
+                                   folder + "/native", tool);
+  ProcessResult windows = runWindows(comparison.arguments, windowsStore, folder + "/windows.trace",
+                                     folder + "/windows", tool);
+  EXPECT_EQ(native.exitStatus, comparison.exitStatus) << describe(native);
+  EXPECT_EQ(windows.exitStatus, comparison.exitStatus) << describe(windows);
+  EXPECT_EQ(normalizeLineEnds(windows.out), native.out);
+  EXPECT_EQ(windows.err, "") << "the programs write nothing to standard error";
+  // On POSIX the simulator's pause is traced; on Windows the program calls
+  // the kernel's Sleep, which the simulator never sees.
+  EXPECT_EQ(withoutPauses(readFile(folder + "/windows.trace")),
+            withoutPauses(readFile(folder + "/native.trace")));
+  for (const char* user : {"alice", "bob"})
+    EXPECT_EQ(listFaxes(windowsStore, "faxsrv", user), listFaxes(nativeStore, "faxsrv", user))
+        << "marks of " << user;
+  return folder;
+}
+
+void expectEndedSaying(const ProcessResult& result, int status, const std::string& text,
+                       Stream stream) {
+  EXPECT_EQ(result.exitStatus, status) << describe(result);
+  EXPECT_NE(normalizeLineEnds(stream == Stream::kOut ? result.out : result.err).find(text),
+            std::string::npos)
+      << "no \"" << text << "\" in " << describe(result);
 }
 
 std::string describe(const ProcessResult& result) {

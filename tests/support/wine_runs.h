@@ -4,6 +4,7 @@
 #ifndef INKSTAMP_TESTS_SUPPORT_WINE_RUNS_H_
 #define INKSTAMP_TESTS_SUPPORT_WINE_RUNS_H_
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,31 @@ ProcessResult runNative(const std::vector<std::string>& arguments, const std::st
 ProcessResult runWindows(const std::vector<std::string>& arguments, const std::string& store,
                          const std::string& trace = "", const std::string& workingDirectory = "",
                          Tool tool = Tool::kInkstamp);
+
+// One command line for both builds of a program: the faxsim commands that
+// follow the test world's on the store, the arguments, and the exit status.
+struct Comparison {
+  const char* name;
+  std::vector<std::vector<std::string>> setup;
+  std::vector<std::string> arguments;
+  int exitStatus;
+};
+
+// Runs `comparison` natively and under Wine, each in a folder of its own
+// ("native" and "windows" in the folder returned) on a copy of one store,
+// after `prepare` has been given each of those folders. Expects the same
+// exit status, the same output (CR LF read as LF), nothing on standard
+// error, the same client calls (pauses aside) and the same marks afterwards.
+std::string compareRuns(const Comparison& comparison, Tool tool = Tool::kInkstamp,
+                        const std::function<void(const std::string& folder)>& prepare = {});
+
+// Where a program writes.
+enum class Stream { kOut, kErr };
+
+// Expects `result` to have ended with `status`, and `text` to stand in what
+// it wrote to `stream` (CR LF read as LF).
+void expectEndedSaying(const ProcessResult& result, int status, const std::string& text,
+                       Stream stream = Stream::kOut);
 
 // Describes a run for a failure message: how it ended, and what it wrote.
 std::string describe(const ProcessResult& result);

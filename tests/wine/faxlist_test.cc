@@ -1,14 +1,11 @@
-// faxlist.exe on our RFWIN32.dll under Wine against the POSIX faxlist: each
-// scenario runs both, each in a folder of its own on a copy of one store,
-// and expects the same exit status, the same output (CR LF read as LF), the
-// same client calls and the same CSV file, byte for byte. The folders hold a
-// file that "APP*" would match, had the start-up code expanded wildcards.
+// faxlist.exe on our RFWIN32.dll under Wine against the POSIX faxlist (the
+// end-to-end suite's Wine run takes only inkstamp.exe along): the same runs,
+// the same CSV file byte for byte, and what only Windows refuses or holds.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "support/program_under_test.h"
-#include "support/sim_store.h"
 #include "support/wine.h"
 #include "support/wine_runs.h"
 
@@ -22,10 +19,7 @@ namespace fs = std::filesystem;
 enum class Before { kNothing, kOlderFile, kReadOnlyFile, kFolder };
 
 struct Scenario {
-  const char* name;
-  std::vector<std::vector<std::string>> setup;  // faxsim commands after "demo"
-  std::vector<std::string> arguments;
-  int exitStatus;
+  Comparison run;
   Before before = Before::kNothing;
 };
 
@@ -40,37 +34,17 @@ void prepareTarget(const std::string& path, Before before) {
   }
 }
 
-void compareRuns(const Scenario& scenario) {
-  SCOPED_TRACE(scenario.name);
-  std::string folder = freshTestFolder() + "/" + scenario.name;
-  for (const char* side : {"native", "windows"}) {
-    fs::create_directories(folder + "/" + side);
-    writeFile(folder + "/" + side + "/APP-would-match.txt", "x");
-    prepareTarget(folder + "/" + side + "/list.csv", scenario.before);
-  }
-  std::string windowsStore = folder + "/windows.db";
-  std::string nativeStore = folder + "/native.db";
-  makeWorldStore(windowsStore, scenario.setup);
-  copyFile(windowsStore, nativeStore);
-
-  ProcessResult native = runNative(scenario.arguments, nativeStore, folder + "/native.trace",
-                                   folder + "/native", Tool::kFaxlist);
-  ProcessResult windows = runWindows(scenario.arguments, windowsStore, folder + "/windows.trace",
-                                     folder + "/windows", Tool::kFaxlist);
-
-  EXPECT_EQ(native.exitStatus, scenario.exitStatus) << describe(native);
-  EXPECT_EQ(windows.exitStatus, scenario.exitStatus) << describe(windows);
-  EXPECT_EQ(support::normalizeLineEnds(windows.out), native.out);
-  EXPECT_EQ(windows.err, "") << "faxlist writes nothing to standard error";
-  EXPECT_EQ(support::withoutPauses(readFile(folder + "/windows.trace")),
-            support::withoutPauses(readFile(folder + "/native.trace")));
+// Compares the runs, each in a folder that holds a file "APP*" would
+// match, then the CSV files they wrote; nothing else may be left behind.
+void compareListings(const Scenario& scenario) {
+  std::string folder = compareRuns(scenario.run, Tool::kFaxlist, [&](const std::string& side) {
+    writeFile(side + "/APP-would-match.txt", "x");
+    prepareTarget(side + "/list.csv", scenario.before);
+  });
   EXPECT_EQ(readFile(folder + "/windows/list.csv"), readFile(folder + "/native/list.csv"));
   for (const char* side : {"native", "windows"}) {
-    std::string names;
-    for (const auto& entry : fs::directory_iterator(folder + "/" + side))
-      names += entry.path().filename().string() + " ";
-    EXPECT_TRUE(names == "APP-would-match.txt list.csv " ||
-                names == "list.csv APP-would-match.txt " || names == "APP-would-match.txt ")
+    std::string names = namesIn(folder + "/" + side);
+    EXPECT_TRUE(names == "APP-would-match.txt list.csv " || names == "APP-would-match.txt ")
         << side << " holds " << names << "(a temporary file left behind?)";
   }
 }
@@ -80,58 +54,55 @@ void compareRuns(const Scenario& scenario) {
 TEST(WindowsFaxlist, ListsAsTheNativeProgramDoes) {
   REQUIRE_WINE();
   const Scenario scenarios[] = {
-      {"all-folders-received-sorted",
-       {},
-       {"-a", "-R", "-t", "-s", "faxsrv", "-u", "alice", "-o", "list.csv", "APP*"},
-       0},
+      {{"all-folders-received-sorted",
+        {},
+        {"-a", "-R", "-t", "-s", "faxsrv", "-u", "alice", "-o", "list.csv", "APP*"},
+        0}},
       // No fax-IDs: every fax; the older file is replaced, which Windows'
       // rename would refuse.
-      {"every-fax-replacing-a-file",
-       {},
-       {"-tr", "-s", "faxsrv", "-u", "bob", "-o", "list.csv"},
-       0,
+      {{"every-fax-replacing-a-file",
+        {},
+        {"-tr", "-s", "faxsrv", "-u", "bob", "-o", "list.csv"},
+        0},
        Before::kOlderFile},
       // inkstamp's command line, marks included: named, never sent.
-      {"marks-named",
-       {},
-       {"-s", "faxsrv", "-u", "alice", "-nv", "-mp", "-o", "list.csv", "APP*"},
-       0},
-      {"sent-and-patterns", {}, {"-S", "-s", "faxsrv", "-u", "alice", "b*", "?PP*"}, 0},
+      {{"marks-named",
+        {},
+        {"-s", "faxsrv", "-u", "alice", "-nv", "-mp", "-o", "list.csv", "APP*"},
+        0}},
+      {{"sent-and-patterns", {}, {"-S", "-s", "faxsrv", "-u", "alice", "b*", "?PP*"}, 0}},
   };
   for (const Scenario& scenario : scenarios)
-    compareRuns(scenario);
+    compareListings(scenario);
 }
 
 TEST(WindowsFaxlist, StopsAsTheNativeProgramDoes) {
   REQUIRE_WINE();
   const Scenario scenarios[] = {
-      {"help", {}, {"-help"}, 255},
-      {"missing-user", {}, {"-s", "faxsrv", "-o", "list.csv"}, 255},
-      {"release-refused",
-       {{"add-server", "oldfax", "--release", "0x510"}, {"add-user", "oldfax", "DAVE"}},
-       {"-s", "oldfax", "-u", "dave", "-o", "list.csv"},
-       1},
-      {"unknown-user", {}, {"-s", "faxsrv", "-u", "nobody", "-o", "list.csv"}, 3},
-      {"fax-list-refused",
-       {{"add-fault", "faxsrv", "fax_list", "4"}},
-       {"-s", "faxsrv", "-u", "alice", "-o", "list.csv"},
-       4,
+      {{"help", {}, {"-help"}, 255}},
+      {{"missing-user", {}, {"-s", "faxsrv", "-o", "list.csv"}, 255}},
+      {{"release-refused",
+        {{"add-server", "oldfax", "--release", "0x510"}, {"add-user", "oldfax", "DAVE"}},
+        {"-s", "oldfax", "-u", "dave", "-o", "list.csv"},
+        1}},
+      {{"unknown-user", {}, {"-s", "faxsrv", "-u", "nobody", "-o", "list.csv"}, 3}},
+      {{"fax-list-refused",
+        {{"add-fault", "faxsrv", "fax_list", "4"}},
+        {"-s", "faxsrv", "-u", "alice", "-o", "list.csv"},
+        4},
        Before::kOlderFile},
-      {"no-such-folder", {}, {"-s", "faxsrv", "-u", "alice", "-o", "missing/list.csv"}, 4},
-      {"marks-without-fax-id", {}, {"-s", "faxsrv", "-u", "alice", "-mp"}, 255},
+      {{"no-such-folder", {}, {"-s", "faxsrv", "-u", "alice", "-o", "missing/list.csv"}, 4}},
+      {{"marks-without-fax-id", {}, {"-s", "faxsrv", "-u", "alice", "-mp"}, 255}},
       // What -o must not replace, refused alike before the server is
       // contacted.
-      {"read-only",
-       {},
-       {"-s", "faxsrv", "-u", "alice", "-o", "list.csv"},
-       4,
+      {{"read-only", {}, {"-s", "faxsrv", "-u", "alice", "-o", "list.csv"}, 4},
        Before::kReadOnlyFile},
-      {"folder", {}, {"-s", "faxsrv", "-u", "alice", "-o", "list.csv"}, 4, Before::kFolder},
-      {"pattern-as-name", {}, {"-s", "faxsrv", "-u", "alice", "-o", "APP*"}, 4},
-      {"name-left-out", {}, {"-s", "faxsrv", "-u", "alice", "-o"}, 4},
+      {{"folder", {}, {"-s", "faxsrv", "-u", "alice", "-o", "list.csv"}, 4}, Before::kFolder},
+      {{"pattern-as-name", {}, {"-s", "faxsrv", "-u", "alice", "-o", "APP*"}, 4}},
+      {{"name-left-out", {}, {"-s", "faxsrv", "-u", "alice", "-o"}, 4}},
   };
   for (const Scenario& scenario : scenarios)
-    compareRuns(scenario);
+    compareListings(scenario);
 }
 
 // A device name opens the device on Windows: refused, whether the name is
@@ -145,17 +116,11 @@ TEST(WindowsFaxlist, RefusesADeviceAsTheCsvFile) {
     SCOPED_TRACE(device);
     ProcessResult run = runWindows({"-s", "faxsrv", "-u", "alice", "-o", device},
                                    folder + "/store.db", folder + "/trace", folder, Tool::kFaxlist);
-    EXPECT_EQ(run.exitStatus, 4) << describe(run);
-    EXPECT_NE(
-        support::normalizeLineEnds(run.out).find(std::string("\nCan't write CSV file: ") + device +
-                                                 " (a device, not an ordinary file)\n"),
-        std::string::npos)
-        << run.out;
+    expectEndedSaying(
+        run, 4,
+        std::string("\nCan't write CSV file: ") + device + " (a device, not an ordinary file)\n");
   }
-  std::string names;
-  for (const auto& entry : fs::directory_iterator(folder))
-    names += entry.path().filename().string() + " ";
-  EXPECT_EQ(names.find("partial"), std::string::npos) << names;
+  EXPECT_EQ(namesIn(folder).find("partial"), std::string::npos) << namesIn(folder);
 }
 
 // A CSV file that another program holds open can't be replaced: faxlist.exe
@@ -176,16 +141,10 @@ TEST(WindowsFaxlist, LeavesAFileThatAnotherProgramHoldsOpen) {
       wine.command("launch.exe",
                    {"--hold", "list.csv", Wine::windowsPath(folder + "/command-line.txt")}),
       options);
-  EXPECT_EQ(run.exitStatus, 4) << describe(run);
   // The reason is the system's text (Wine's here), then the hint.
-  EXPECT_NE(normalizeLineEnds(run.out).find(
-                "\nCan't write CSV file: list.csv (Sharing violation; it may be open in "
-                "another program)\n"),
-            std::string::npos)
-      << run.out;
+  expectEndedSaying(run, 4,
+                    "\nCan't write CSV file: list.csv (Sharing violation; it may be open in "
+                    "another program)\n");
   EXPECT_EQ(readFile(folder + "/list.csv"), "older\r\n");
-  std::string names;
-  for (const auto& entry : fs::directory_iterator(folder))
-    names += entry.path().filename().string() + " ";
-  EXPECT_EQ(names.find("partial"), std::string::npos) << names;
+  EXPECT_EQ(namesIn(folder).find("partial"), std::string::npos) << namesIn(folder);
 }

@@ -123,10 +123,7 @@ TEST(WindowsStorePaths, StoreInAFolderOnlyTheCodePageHolds) {
     }
     ProcessResult marked =
         runUnder(env, "inkstamp.exe", {"-s", "faxsrv", "-u", "alice", "-mp", "*"});
-    EXPECT_EQ(marked.exitStatus, 0) << describe(marked);
-    EXPECT_NE(marked.out.find(std::string("1/1 ") + codePage.faxIdAnsi + "\n  -> marked\n"),
-              std::string::npos)
-        << marked.out;
+    expectEndedSaying(marked, 0, std::string("1/1 ") + codePage.faxIdAnsi + "\n  -> marked\n");
 
     // The store is where its name says, and holds the mark.
     EXPECT_FALSE(fs::exists(store + ".faxsim-new"));
@@ -162,19 +159,16 @@ TEST(WindowsStorePaths, LocalAppDataIsReadInItsWideForm) {
   // Ω is in neither code page 1250 nor 1252.
   const std::string lacking = folder + "/\xCE\xA9x";
   ProcessResult refused = runProcess(underLocalAppData(lacking, "faxsim.exe", "create"), options);
-  EXPECT_EQ(refused.exitStatus, 1) << describe(refused);
-  EXPECT_NE(refused.err.find("faxsim: no store given and LOCALAPPDATA has a character that the "
-                             "ANSI code page can't represent"),
-            std::string::npos)
-      << describe(refused);
+  expectEndedSaying(refused, 1,
+                    "faxsim: no store given and LOCALAPPDATA has a character that the ANSI code "
+                    "page can't represent",
+                    Stream::kErr);
   // The library says so once, where it first looks for the store: for the
   // API version that every run prints.
   ProcessResult usage = runProcess(underLocalAppData(lacking, "inkstamp.exe", "-?"), options);
-  EXPECT_EQ(usage.exitStatus, 255) << describe(usage);
-  EXPECT_NE(usage.err.find("\" has a character that the ANSI code page can't represent: no "
-                           "store\r\n"),
-            std::string::npos)
-      << describe(usage);
+  expectEndedSaying(usage, 255,
+                    "\" has a character that the ANSI code page can't represent: no store\n",
+                    Stream::kErr);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 

@@ -120,8 +120,7 @@ TEST(WindowsCommandLine, InkstampReceivesQuotedValuesIntact) {
   ProcessResult result =
       launch(folder, program + R"( -s "fax \"lab\" \\srv\ 2" -u "a b\\\"c\\" -mp "*")",
              {{"FAXSIM_STORE", Wine::windowsPath(store)}});
-  EXPECT_EQ(result.exitStatus, 3) << describe(result);
-  EXPECT_NE(result.out.find("Server: " + host + "\n"), std::string::npos) << result.out;
+  expectEndedSaying(result, 3, "Server: " + host + "\n");
   EXPECT_NE(result.out.find("RightFax server: " + host + ", quoted host\n"), std::string::npos)
       << result.out;
   EXPECT_NE(result.out.find(R"(Invalid user: "a b\"c\")"
