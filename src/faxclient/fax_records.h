@@ -84,19 +84,15 @@ static_assert(sizeof(FaxListElement) == 256, "the simulator's element size");
 static_assert(sizeof(TimeZoneRecord) == 172, "TIME_ZONE_INFORMATION");
 static_assert(offsetof(ServerInfo, description) == 12, "description");
 static_assert(offsetof(ServerInfo, timeZoneState) == 396, "time-zone state");
-static_assert(offsetof(ServerInfo, timeZone) + offsetof(TimeZoneRecord, Bias) == 398, "Bias");
-static_assert(offsetof(ServerInfo, timeZone) + offsetof(TimeZoneRecord, StandardName) == 402,
-              "StandardName");
-static_assert(offsetof(ServerInfo, timeZone) + offsetof(TimeZoneRecord, StandardDate) == 466,
-              "StandardDate");
-static_assert(offsetof(ServerInfo, timeZone) + offsetof(TimeZoneRecord, StandardBias) == 482,
-              "StandardBias");
-static_assert(offsetof(ServerInfo, timeZone) + offsetof(TimeZoneRecord, DaylightName) == 486,
-              "DaylightName");
-static_assert(offsetof(ServerInfo, timeZone) + offsetof(TimeZoneRecord, DaylightDate) == 550,
-              "DaylightDate");
-static_assert(offsetof(ServerInfo, timeZone) + offsetof(TimeZoneRecord, DaylightBias) == 566,
-              "DaylightBias");
+// The time-zone record's fields, at their offsets in the server record.
+constexpr size_t kTimeZoneAt = offsetof(ServerInfo, timeZone);
+static_assert(kTimeZoneAt + offsetof(TimeZoneRecord, Bias) == 398, "Bias");
+static_assert(kTimeZoneAt + offsetof(TimeZoneRecord, StandardName) == 402, "StandardName");
+static_assert(kTimeZoneAt + offsetof(TimeZoneRecord, StandardDate) == 466, "StandardDate");
+static_assert(kTimeZoneAt + offsetof(TimeZoneRecord, StandardBias) == 482, "StandardBias");
+static_assert(kTimeZoneAt + offsetof(TimeZoneRecord, DaylightName) == 486, "DaylightName");
+static_assert(kTimeZoneAt + offsetof(TimeZoneRecord, DaylightDate) == 550, "DaylightDate");
+static_assert(kTimeZoneAt + offsetof(TimeZoneRecord, DaylightBias) == 566, "DaylightBias");
 static_assert(offsetof(ServerInfo, reserved570) == 570, "end of the time-zone record");
 static_assert(sizeof(ServerInfo) == 904, "ServerInfo");
 

@@ -40,6 +40,11 @@ std::string storePathFromEnvironment(const EnvLookup& env = processEnv,
 // The value of `name`, or nullptr when it is unset or empty; it may be
 // kUnrepresentableValue.
 const char* nonEmptyVariable(const EnvLookup& env, const char* name);
+// The same, told apart: false when the value can't be represented, with
+// `*unrepresentable` (when given) naming the variable; else true, with
+// `*value` the value or nullptr.
+bool readVariable(const EnvLookup& env, const char* name, const char** value,
+                  const char** unrepresentable);
 
 }  // namespace faxsim
 

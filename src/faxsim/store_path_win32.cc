@@ -53,15 +53,10 @@ const char* processEnv(const char* name) {
 }
 
 std::string defaultStorePath(const EnvLookup& env, const char** unrepresentable) {
-  const char* local = nonEmptyVariable(env, "LOCALAPPDATA");
-  if (local == kUnrepresentableValue) {
-    if (unrepresentable != nullptr)
-      *unrepresentable = "LOCALAPPDATA";
+  const char* local;
+  if (!readVariable(env, "LOCALAPPDATA", &local, unrepresentable) || local == nullptr)
     return {};
-  }
-  if (local != nullptr)
-    return std::string(local) + "\\faxsim\\store.db";
-  return {};
+  return std::string(local) + "\\faxsim\\store.db";
 }
 
 }  // namespace faxsim
