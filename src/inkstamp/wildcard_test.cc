@@ -1,14 +1,12 @@
 // Tests of the fax-ID pattern matcher: a few cases on a real fax ID and on
 // the bytes around the case-folding boundaries, then agreement with the
 // naive recursive definition on every small input (empty texts, stars, `?`
-// and the wildcard characters as text among them) and on random long ones,
-// then the inputs that would hang or overflow a recursive matcher.
+// and the wildcard characters as text among them), then the inputs that
+// would hang or overflow a recursive matcher. The fuzz target compares long
+// random inputs with the definition.
 #include "inkstamp/wildcard.h"
 
-#include <stdint.h>
-
 #include <chrono>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -111,84 +109,6 @@ TEST(MatchWildcardTest, AgreesWithDefinitionOnAllShortInputs) {
   matches += expectAgreementOnAll(kAll, 4, kAll, 6);
   // Guards against a comparison that passes because both sides never match.
   EXPECT_GT(matches, 100000u);
-}
-
-// Bytes that sit around the case-folding boundaries or are high, plus the
-// wildcard characters themselves.
-const unsigned char kTrickyBytes[] = {'@', 'A', 'M', 'Z',  '[',  '`',  'a',  'm',  'z',  '{',
-                                      '0', '?', '*', 0x7F, 0x80, 0xC1, 0xC9, 0xE1, 0xE9, 0xFF};
-
-unsigned char randomByte(std::mt19937& rng) {
-  if (rng() % 4 == 0)
-    return static_cast<unsigned char>(1 + rng() % 255);
-  return kTrickyBytes[rng() % sizeof(kTrickyBytes)];
-}
-
-// Flips the case of A-Z / a-z, so that only folding can make it match.
-char flipCase(char c) {
-  if (c >= 'A' && c <= 'Z')
-    return static_cast<char>(c + 0x20);
-  if (c >= 'a' && c <= 'z')
-    return static_cast<char>(c - 0x20);
-  return c;
-}
-
-// A pattern made from `text` so that it matches often: characters copied
-// (some with their case flipped), replaced by `?` or swallowed by stars, with
-// an occasional stray character that usually spoils the match.
-std::string patternFromText(const std::string& text, int maxStars, std::mt19937& rng) {
-  std::string pattern;
-  int stars = 0;
-  for (size_t i = 0; i < text.size();) {
-    const uint32_t roll = rng() % 100;
-    if (roll < 8 && stars < maxStars) {
-      pattern += '*';
-      ++stars;
-      i += rng() % 6;
-    } else if (roll < 20) {
-      pattern += '?';
-      ++i;
-    } else if (roll < 23) {
-      pattern += static_cast<char>(randomByte(rng));
-      if (rng() % 2 == 0)
-        ++i;
-    } else {
-      pattern += rng() % 2 == 0 ? flipCase(text[i]) : text[i];
-      ++i;
-    }
-  }
-  if (stars < maxStars && rng() % 4 == 0)
-    pattern += '*';
-  return pattern;
-}
-
-TEST(MatchWildcardTest, AgreesWithDefinitionOnRandomLongInputs) {
-  std::mt19937 rng(20081206);
-  size_t outcomes[2] = {0, 0};
-  for (int round = 0; round < 20000; ++round) {
-    std::string text(rng() % 120, '\0');
-    for (char& c : text)
-      c = static_cast<char>(randomByte(rng));
-    std::string pattern;
-    if (rng() % 5 == 0) {
-      pattern.resize(rng() % 20);
-      for (char& c : pattern)
-        c = static_cast<char>(randomByte(rng));
-    } else {
-      pattern = patternFromText(text, 4, rng);
-    }
-    wildcard_reference::StepBudget budget;
-    budget.limit = 2000000;
-    const bool expected = wildcard_reference::match(text.c_str(), pattern.c_str(), &budget);
-    if (budget.exhausted)
-      continue;
-    ASSERT_EQ(matchWildcard(text.c_str(), pattern.c_str()), expected)
-        << "round " << round << " text \"" << text << "\" pattern \"" << pattern << "\"";
-    ++outcomes[expected];
-  }
-  // Both answers must be well represented for the comparison to mean much.
-  EXPECT_GT(outcomes[false], 3000u);
-  EXPECT_GT(outcomes[true], 3000u);
 }
 
 // `*a*a...*a` followed by `last`, with `stars` stars in all.
