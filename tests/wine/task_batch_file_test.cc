@@ -326,6 +326,31 @@ TEST(TaskBatchFile, RunsStartedTogetherEachLogAWholeEntry) {
   EXPECT_EQ(namesIn(installation), "inkstamp-task.bat inkstamp-task.log inkstamp.exe ");
 }
 
+// The log's lock, a folder beside it, held by another run: this run waits
+// for it before it appends its entry (Windows may refuse an append while
+// another run's is under way, which Wine never does).
+TEST(TaskBatchFile, ARunWaitsForTheLogsLock) {
+  REQUIRE_WINE();
+  std::string folder = freshTestFolder();
+  std::string installation = install(folder + "/Fax Client", {kBatchFile, "inkstamp.exe"}, true);
+  std::string lock = installation + "/inkstamp-task.log.lock";
+  fs::create_directory(lock);
+  auto run = std::async(std::launch::async, [&] {
+    return runTask(installation, {"summary", "0"}, "", folder);
+  });
+  // The stub's run takes two or three seconds; the log stays as the check
+  // of its writability left it, empty.
+  EXPECT_EQ(run.wait_for(std::chrono::seconds(6)), std::future_status::timeout);
+  EXPECT_EQ(readFile(installation + "/inkstamp-task.log"), "");
+  fs::remove(lock);
+  ProcessResult ended = run.get();
+  EXPECT_EQ(ended.exitStatus, 0) << describe(ended);
+  EXPECT_NE(undatedLog(installation + "/inkstamp-task.log")
+                .find("==== status 0: every selected fax was marked\n"),
+            std::string::npos);
+  EXPECT_EQ(namesIn(installation), "inkstamp-task.bat inkstamp-task.log inkstamp.exe ");
+}
+
 // The example in INSTALL.txt, exactly as it stands there, typed into cmd.exe
 // (here: the one line of a batch file) with the batch file installed where
 // the example says, on a server of that name, and left as it comes: the log
