@@ -16,7 +16,9 @@ rem that start together (the 06:00 tasks of several users) each append their
 rem entry whole, one after the other. While inkstamp runs, its output goes to
 rem a folder of the run's own beside the log, LOG.MARK.tmp, which only a run
 rem stopped half-way leaves behind, or one that could not append its entry,
-rem which then says so and keeps the entry there.
+rem which then says so and keeps the entry there. A run appends while it
+rem holds LOG.lock, a folder that the others wait for up to a minute; only a
+rem run stopped in that moment leaves it behind, to be removed by hand.
 rem
 rem The log is the file that the first line names, by default
 rem %ProgramData%\InkStamp\inkstamp-task.log, whose folder the first run
@@ -61,7 +63,7 @@ rem was, and Wine does not fail it at all, hence the other two checks).
 set "WRITABLE="
 >>"%LOG%" echo off && set "WRITABLE=1"
 if not exist "%LOG%" set "WRITABLE="
-set "ATTRIBUTES="
+set "ATTRIBUTES=--"
 if exist "%LOG%" for %%F in ("%LOG%") do set "ATTRIBUTES=%%~aF"
 if "%ATTRIBUTES:~1,1%"=="r" set "WRITABLE="
 if not defined WRITABLE goto no_log

@@ -61,7 +61,7 @@ const WindowsFileCalls kFakeCalls = {
     [] { ++script.pauses; },
     [](unsigned long error, char* text, size_t size) {
       const char* known = error == kErrorAccessDenied       ? "Access is denied.\r\n"
-                          : error == kErrorSharingViolation ? "Sharing violation.\r\n"
+                          : error == kErrorSharingViolation ? "Sharing violation. \r\n"
                                                             : "";
       snprintf(text, size, "%s", known);
     },
