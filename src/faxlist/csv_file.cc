@@ -104,13 +104,15 @@ bool CsvFile::commit() {
   }
   // The target is looked at again: it may have changed while the list ran.
   TargetFile existing;
-  bool placed =
-      written && checkTarget(target_.c_str(), &existing, problem_, sizeof problem_) &&
-      replaceFile(temporary_.c_str(), target_.c_str(), existing, problem_, sizeof problem_);
-  if (!placed)
+  Replaced placed = Replaced::kFailed;
+  if (written && checkTarget(target_.c_str(), &existing, problem_, sizeof problem_))
+    placed = replaceFile(temporary_.c_str(), target_.c_str(), existing, problem_, sizeof problem_);
+  // Where the replacement took the old file away, the temporary file is the
+  // only copy of the list left: it stays, and problem() names it.
+  if (placed == Replaced::kFailed)
     remove(temporary_.c_str());
   keepOnInterrupt();
-  return placed;
+  return placed == Replaced::kDone;
 }
 
 void CsvFile::discard() {

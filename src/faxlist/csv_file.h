@@ -1,10 +1,12 @@
 // The CSV file that faxlist -o writes. It is written under a temporary name
 // beside the target and put in place of the target only once complete and
-// flushed to the disk, so that the target never holds half a list: whatever
-// goes wrong, the target is either the complete new file or whatever it was
-// before. Only an ordinary file that the user may write is ever replaced,
-// and it keeps its permissions; an interrupted run removes the temporary
-// file.
+// flushed to the disk, so that the target never holds half a list: the
+// target is either the complete new file or whatever it was before, except
+// where Windows' replacement fails half-way and takes the old file away;
+// the temporary file, the new list whole, then stays under its name, which
+// the problem names. Only an ordinary file that the user may write is ever
+// replaced, and it keeps its permissions; an interrupted run removes the
+// temporary file.
 #ifndef INKSTAMP_FAXLIST_CSV_FILE_H_
 #define INKSTAMP_FAXLIST_CSV_FILE_H_
 
@@ -37,7 +39,8 @@ class CsvFile {
 
   // Completes the file and puts it in place of the target. False, with
   // problem() saying why, when anything written to it failed or the target
-  // can't be replaced; the temporary file is removed either way.
+  // can't be replaced; the temporary file is then removed, unless it is the
+  // only copy left (problem() says where each file is).
   bool commit();
 
   // Removes the temporary file; the target stays as it was.
@@ -54,7 +57,8 @@ class CsvFile {
   std::string target_;
   std::string temporary_;
   bool writeFailed_ = false;
-  char problem_[300] = "";
+  // Room for a reason and two paths of MAX_PATH.
+  char problem_[800] = "";
 };
 
 #endif  // INKSTAMP_FAXLIST_CSV_FILE_H_

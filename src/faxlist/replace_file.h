@@ -39,11 +39,24 @@ NewFile openNewFile(const char* path, const TargetFile& like, int* fd, char* pro
 // disk.
 bool syncFile(FILE* file, char* problem, size_t size);
 
+enum class Replaced {
+  kDone,
+  // Nothing changed: `to` is as it was, and `from` may be removed.
+  kFailed,
+  // `to` is gone, or no longer under its name, and `from` is now the only
+  // copy of the new file: it must be kept. `problem` says where each is.
+  kFromKept,
+};
+
 // Renames `from` to `to`, replacing the file that checkTarget() found there
-// as `target`, and flushes the rename to the disk. On failure leaves both as
-// they were.
-bool replaceFile(const char* from, const char* to, const TargetFile& target, char* problem,
-                 size_t size);
+// as `target`. POSIX renames in one step, so a failure leaves both as they
+// were, and then flushes the folder, where the file system allows, so that
+// the rename lasts through a power cut. Windows keeps the replaced file's
+// attributes and ACL through ReplaceFile, which may fail half-way (hence
+// kFromKept), and flushes only a plain move to the disk: ReplaceFile has no
+// flag for it that Windows supports.
+Replaced replaceFile(const char* from, const char* to, const TargetFile& target, char* problem,
+                     size_t size);
 
 // The process's ID, to tell concurrent writers' temporary names apart.
 unsigned long processId();

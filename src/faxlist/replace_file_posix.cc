@@ -1,7 +1,8 @@
 // The target checks, new files and replacement on POSIX: lstat() tells what
 // stands at the target without following a link or opening a FIFO, rename()
 // replaces the target in one step, and fsync() on the file and then on its
-// folder makes both the contents and the rename last through a power cut.
+// folder makes both the contents and the rename last through a power cut,
+// where the file system can flush a folder.
 #include <errno.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -92,23 +93,22 @@ bool syncFile(FILE* file, char* problem, size_t size) {
   return fsync(fileno(file)) == 0 || failWith(errno, problem, size);
 }
 
-bool replaceFile(const char* from, const char* to, const TargetFile& /*target*/, char* problem,
-                 size_t size) {
-  if (rename(from, to) != 0)
-    return failWith(errno, problem, size);
-  int folder = open(folderOf(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  // A folder that can't be opened for reading can't be flushed either; the
-  // rename stands, as the file system keeps it.
-  if (folder < 0)
-    return true;
-  bool synced = fsync(folder) == 0 || errno == EINVAL;
-  int error = errno;
-  close(folder);
-  if (!synced) {
-    snprintf(problem, size, "in place, but not flushed to the disk: %s", strerror(error));
-    return false;
+Replaced replaceFile(const char* from, const char* to, const TargetFile& /*target*/, char* problem,
+                     size_t size) {
+  if (rename(from, to) != 0) {
+    failWith(errno, problem, size);
+    return Replaced::kFailed;
   }
-  return true;
+  // From here on the new file is in place, whatever the flush does: a
+  // failure now would send the user looking for a file that is there. A
+  // folder that can't be opened for reading, or whose file system can't
+  // flush it (EINVAL), keeps the rename as the file system does.
+  int folder = open(folderOf(to).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    fsync(folder);
+    close(folder);
+  }
+  return Replaced::kDone;
 }
 
 unsigned long processId() {

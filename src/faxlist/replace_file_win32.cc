@@ -4,7 +4,8 @@
 // and ACL, where ReplaceFile keeps the replaced file's. A device name (NUL,
 // CON, COM1, LPT1, with an extension too on older Windows) opens the device,
 // and a file open in another program, or held briefly by antivirus or
-// indexing software, can't be replaced for a while.
+// indexing software, can't be replaced for a while. What to make of each
+// call's answer is decided in replace_file_steps.cc; here are the calls.
 #include <errno.h>
 #include <fcntl.h>
 #include <io.h>
@@ -15,52 +16,26 @@
 #include <windows.h>
 
 #include "faxlist/replace_file.h"
+#include "faxlist/replace_file_steps.h"
+
+static_assert(windows_value::kErrorFileNotFound == ERROR_FILE_NOT_FOUND);
+static_assert(windows_value::kErrorPathNotFound == ERROR_PATH_NOT_FOUND);
+static_assert(windows_value::kErrorAccessDenied == ERROR_ACCESS_DENIED);
+static_assert(windows_value::kErrorSharingViolation == ERROR_SHARING_VIOLATION);
+static_assert(windows_value::kErrorLockViolation == ERROR_LOCK_VIOLATION);
+static_assert(windows_value::kErrorUnableToRemoveReplaced == ERROR_UNABLE_TO_REMOVE_REPLACED);
+static_assert(windows_value::kErrorUnableToMoveReplacement == ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+static_assert(windows_value::kErrorUnableToMoveReplacement2 == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+static_assert(windows_value::kAttributeReadOnly == FILE_ATTRIBUTE_READONLY);
+static_assert(windows_value::kAttributeDirectory == FILE_ATTRIBUTE_DIRECTORY);
+static_assert(windows_value::kAttributeReparsePoint == FILE_ATTRIBUTE_REPARSE_POINT);
+static_assert(windows_value::kReparseTagMountPoint == IO_REPARSE_TAG_MOUNT_POINT);
+static_assert(windows_value::kReparseTagSymlink == IO_REPARSE_TAG_SYMLINK);
+static_assert(IsReparseTagNameSurrogate(windows_value::kReparseTagNameSurrogate));
 
 namespace {
 
-// How long a file held by another program is waited for: about a second.
-const int kReplaceTries = 10;
 const DWORD kReplacePauseMs = 100;
-
-// The errno that the C runtime gives for the common errors, so that the
-// reasons read as they do on POSIX; null for the others.
-const char* runtimeText(DWORD error) {
-  switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-      return strerror(ENOENT);
-    case ERROR_ACCESS_DENIED:
-      return strerror(EACCES);
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-      return strerror(ENOSPC);
-    default:
-      return nullptr;
-  }
-}
-
-// The system's text for `error` on one line, followed by `suffix`.
-void describe(DWORD error, const char* suffix, char* problem, size_t size) {
-  char text[256] = "";
-  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                error, 0, text, sizeof text, nullptr);
-  // The system's texts end with a full stop and a line end.
-  while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' ||
-                        text[length - 1] == ' ' || text[length - 1] == '.'))
-    text[--length] = '\0';
-  if (length == 0)
-    snprintf(problem, size, "Windows error %lu%s", static_cast<unsigned long>(error), suffix);
-  else
-    snprintf(problem, size, "%s%s", text, suffix);
-}
-
-bool failWith(DWORD error, char* problem, size_t size) {
-  if (const char* text = runtimeText(error))
-    snprintf(problem, size, "%s", text);
-  else
-    describe(error, "", problem, size);
-  return false;
-}
 
 // `path` made full, in `full`; false when it can't be.
 bool fullPath(const char* path, char (&full)[MAX_PATH + 1]) {
@@ -74,35 +49,58 @@ bool isDevicePath(const char* path) {
   return fullPath(path, full) && strncmp(full, "\\\\.\\", 4) == 0;
 }
 
-// What may make a replacement fail for a moment: another program that has
-// the file open, or a scanner that holds it briefly.
-bool mayPass(DWORD error) {
-  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-         error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+unsigned long attributesOf(const char* path, unsigned long* attributes) {
+  DWORD found = GetFileAttributesA(path);
+  *attributes = found;
+  return found != INVALID_FILE_ATTRIBUTES ? 0 : GetLastError();
 }
 
-// One try at putting `from` in place of `to`: 0 or the error. `*replacing`
-// says whether `to` exists, and is cleared when ReplaceFile removed it but
-// could not rename `from`.
-DWORD putInPlace(const char* from, const char* to, bool* replacing) {
-  if (*replacing) {
-    // Full paths: Wine's ReplaceFile refuses relative ones (ERROR_DIRECTORY).
-    char fullFrom[MAX_PATH + 1];
-    char fullTo[MAX_PATH + 1];
-    if (!fullPath(from, fullFrom) || !fullPath(to, fullTo))
-      return ERROR_FILENAME_EXCED_RANGE;
-    if (ReplaceFileA(fullTo, fullFrom, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
-      return 0;
-    DWORD error = GetLastError();
-    if (error != ERROR_UNABLE_TO_MOVE_REPLACEMENT)
-      return error;
-    // Without a backup name the replaced file is gone by now and the new
-    // one still has its temporary name: what is left is a move.
-    *replacing = false;
-  }
-  // Without MOVEFILE_REPLACE_EXISTING: whatever appeared there since the
-  // check was not looked at and is left alone.
+// FindFirstFile reports a reparse point's tag in dwReserved0.
+unsigned long reparseTagOf(const char* path, unsigned long* tag) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(path, &found);
+  if (search == INVALID_HANDLE_VALUE)
+    return GetLastError();
+  FindClose(search);
+  *tag = found.dwReserved0;
+  return 0;
+}
+
+unsigned long replaceWith(const char* replaced, const char* replacement) {
+  // Full paths: Wine's ReplaceFile refuses relative ones (ERROR_DIRECTORY).
+  char fullReplaced[MAX_PATH + 1];
+  char fullReplacement[MAX_PATH + 1];
+  if (!fullPath(replaced, fullReplaced) || !fullPath(replacement, fullReplacement))
+    return ERROR_FILENAME_EXCED_RANGE;
+  return ReplaceFileA(fullReplaced, fullReplacement, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                      nullptr, nullptr)
+             ? 0
+             : GetLastError();
+}
+
+// Without MOVEFILE_REPLACE_EXISTING: whatever appeared there since the check
+// was not looked at and is left alone.
+unsigned long moveTo(const char* from, const char* to) {
   return MoveFileExA(from, to, MOVEFILE_WRITE_THROUGH) ? 0 : GetLastError();
+}
+
+void pauseBriefly() {
+  Sleep(kReplacePauseMs);
+}
+
+// In the user's language, as other Windows programs say it.
+void systemText(unsigned long error, char* text, size_t size) {
+  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                error, 0, text, static_cast<DWORD>(size), nullptr);
+  text[length < size ? length : 0] = '\0';
+}
+
+const WindowsFileCalls kCalls = {attributesOf, reparseTagOf, replaceWith,
+                                 moveTo,       pauseBriefly, systemText};
+
+bool failWith(DWORD error, char* problem, size_t size) {
+  describeWindowsError(kCalls, error, "", problem, size);
+  return false;
 }
 
 }  // namespace
@@ -113,26 +111,7 @@ bool checkTarget(const char* path, TargetFile* target, char* problem, size_t siz
     snprintf(problem, size, "a device, not an ordinary file");
     return false;
   }
-  DWORD attributes = GetFileAttributesA(path);
-  if (attributes == INVALID_FILE_ATTRIBUTES) {
-    DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
-           failWith(error, problem, size);
-  }
-  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-    snprintf(problem, size, "a folder, not an ordinary file");
-    return false;
-  }
-  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-    snprintf(problem, size, "a link or reparse point, not an ordinary file");
-    return false;
-  }
-  if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-    snprintf(problem, size, "a read-only file");
-    return false;
-  }
-  target->exists = true;
-  return true;
+  return checkWindowsTarget(kCalls, path, target, problem, size);
 }
 
 NewFile openNewFile(const char* path, const TargetFile& /*like*/, int* fd, char* problem,
@@ -169,21 +148,9 @@ bool syncFile(FILE* file, char* problem, size_t size) {
   return FlushFileBuffers(handle) || failWith(GetLastError(), problem, size);
 }
 
-bool replaceFile(const char* from, const char* to, const TargetFile& target, char* problem,
-                 size_t size) {
-  bool replacing = target.exists;
-  for (int attempt = 1;; ++attempt) {
-    DWORD error = putInPlace(from, to, &replacing);
-    if (error == 0)
-      return true;
-    if (!mayPass(error))
-      return failWith(error, problem, size);
-    if (attempt == kReplaceTries) {
-      describe(error, "; it may be open in another program", problem, size);
-      return false;
-    }
-    Sleep(kReplacePauseMs);
-  }
+Replaced replaceFile(const char* from, const char* to, const TargetFile& target, char* problem,
+                     size_t size) {
+  return replaceWindowsFile(kCalls, from, to, target, problem, size);
 }
 
 unsigned long processId() {
