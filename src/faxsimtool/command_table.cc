@@ -37,7 +37,9 @@ const OptionSpec kUserOptions[] = {
 };
 
 const OptionSpec kFaxOptions[] = {
-    {"--handle", "N", "The fax handle, 1 to 4294967295 (default: one above the highest)."},
+    {"--handle", "N",
+     "The fax handle, 1 to 4294967295, or 0x1 to 0xFFFFFFFF for one written as the listing "
+     "writes it, 0000001F as 0x1F (default: one above the highest)."},
     {"--folder", "NAME",
      "The folder (default: main). Only \"main\", in lower case, is the main "
      "folder."},
