@@ -10,7 +10,7 @@ namespace faxsimtool {
 namespace {
 
 const OptionSpec kGlobalOptions[] = {
-    {"--store", "PATH", "The store to work on (default: $FAXSIM_STORE, else the per-user store)."},
+    {"--store", "PATH", kStoreOptionHelp},
     {"--help", nullptr, "Show help (for the command, when one is given) and exit."},
 };
 
@@ -106,7 +106,9 @@ const OptionSpec kListFaxesOptions[] = {
      "Only faxes whose ID matches PATTERN as inkstamp matches it: ? is one byte, * any run, "
      "the letters A to Z match either case, and the pattern covers the whole ID. Give it "
      "again to list the faxes matching any of them."},
-    {"--direction", "DIR", "received or sent: only the faxes of that direction (default: both)."},
+    {"--direction", "DIR",
+     "received (or recv, as the listing writes it) or sent: only the faxes of that "
+     "direction (default: both)."},
     {"--folder", "NAME",
      "Only faxes in folder NAME, compared exactly, case included: main is the main folder "
      "that inkstamp marks without -a (Main is another folder); all, the default, is every "

@@ -513,6 +513,8 @@ TEST_F(FaxsimListFilterTest, EachFilterNarrowsTheListAndTheyCombine) {
   EXPECT_EQ(handles({"--pattern", "B000?", "--pattern=*b"}), "2 3 4 ");
   EXPECT_EQ(handles({"--pattern", "PP*"}), "");  // a pattern covers the whole ID
   EXPECT_EQ(handles({"--direction", "sent"}), "2 4 5 ");
+  EXPECT_EQ(handles({"--direction", "recv"}), handles({"--direction", "received"}));
+  EXPECT_EQ(handles({"--direction", "recv"}), "1 3 ");
   EXPECT_EQ(handles({"--folder", "main"}), "1 4 ");  // the library's main folder, not Main
   EXPECT_EQ(handles({"--folder", "archive"}), "");
   EXPECT_EQ(handles({"--pattern", "B*", "--direction", "sent", "--folder", "Archive"}), "5 ");
@@ -524,7 +526,7 @@ TEST_F(FaxsimListFilterTest, EachFilterNarrowsTheListAndTheyCombine) {
 
 TEST_F(FaxsimListFilterTest, BadFiltersAreUsageErrors) {
   expectRejected({"list-faxes", "faxsrv", "ALICE", "--direction", "Sent"}, 2,
-                 "unknown direction 'Sent' (one of received, sent)");
+                 "unknown direction 'Sent' (one of received, recv, sent)");
   expectRejected({"list-faxes", "faxsrv", "ALICE", "--pattern", "APP*", "--pattern="}, 2,
                  "--pattern must not be empty");
   expectRejected({"list-faxes", "faxsrv", "ALICE", "--folder", ""}, 2,
@@ -534,13 +536,15 @@ TEST_F(FaxsimListFilterTest, BadFiltersAreUsageErrors) {
 TEST_F(FaxsimToolTest, CommandLineErrorsAreUsageErrors) {
   makeSmallStore();
   expectRejected({}, 2, "no command given");
-  expectRejected({"frobnicate"}, 2, "unknown command 'frobnicate'");
   expectRejected({"--verbose", "list-servers"}, 2, "unknown option '--verbose'");
   expectRejected({"list-servers", "--verbose"}, 2, "list-servers: unknown option '--verbose'");
   expectRejected({"add-fax", "faxsrv", "ALICE"}, 2, "add-fax needs HOST USER-ID FAX-ID");
   expectRejected({"list-servers", "extra"}, 2, "list-servers: unexpected argument 'extra'");
   expectRejected({"list-servers", "--store="}, 2, "--store needs a non-empty PATH");
-  expectRejected({"help", "frobnicate"}, 2, "unknown command 'frobnicate'");
+  // Both ways of naming an unknown command point to the list of commands.
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"frobnicate"}, {"help", "frobnicate"}})
+    expectRejected(args, 2, "unknown command 'frobnicate' (run 'faxsim --help' for the commands)");
   RunResult dangling = runPlain({"--store"});
   EXPECT_EQ(dangling.status, 2);
   EXPECT_EQ(dangling.err, "faxsim: option --store needs a value (PATH)\n");
@@ -590,7 +594,7 @@ TEST_F(FaxsimToolTest, EachCommandTakesExactlyItsArguments) {
 
 TEST_F(FaxsimToolTest, HelpDocumentsEveryCommandAndOption) {
   for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--help"}, {"help"}, {"-h"}}) {
+       {std::vector<std::string>{"--help"}, {"help"}, {"-h"}, {"-?"}, {"/?"}}) {
     RunResult help = runPlain(args);
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
@@ -605,6 +609,8 @@ TEST_F(FaxsimToolTest, HelpDocumentsEveryCommandAndOption) {
   for (const std::vector<std::string>& args : {std::vector<std::string>{"add-fax", "--help"},
                                                {"help", "add-fax"},
                                                {"--help", "add-fax"},
+                                               {"/?", "add-fax"},
+                                               {"add-fax", "-?"},
                                                {"add-fax", "x", "-h"}}) {
     RunResult help = runPlain(args);
     EXPECT_EQ(help.status, 0) << args[0];

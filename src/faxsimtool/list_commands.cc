@@ -198,11 +198,13 @@ bool readFaxFilter(const Context& ctx, FaxFilter* filter) {
     filter->patterns.emplace_back(value);
   }
   if (std::optional<std::string_view> direction = ctx.args.value("--direction")) {
-    if (*direction != "received" && *direction != "sent") {
-      ctx.usage("unknown direction " + quoted(*direction) + " (one of received, sent)");
+    // The listing writes "recv", so that is taken as well as the word.
+    bool received = *direction == "received" || *direction == "recv";
+    if (!received && *direction != "sent") {
+      ctx.usage("unknown direction " + quoted(*direction) + " (one of received, recv, sent)");
       return false;
     }
-    filter->received = *direction == "received";
+    filter->received = received;
   }
   std::optional<std::string_view> folder = ctx.args.value("--folder");
   if (folder && !ctx.checkLength(*folder, "--folder", SIZE_MAX, false))
