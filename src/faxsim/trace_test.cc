@@ -21,7 +21,9 @@ TEST(TraceTest, FormatsNumbersTextsAndTheResult) {
   Trace("Quiet").args(1).result(0);  // FAXSIM_TRACE unset: nothing written
   std::string path = dir.traceToFile();
   EXPECT_EQ(readFile(path), "");
-  Trace("Call").args("a\"b\\c\x01\x1f\x7f\xe9 z", -5, 4294967295u, nullptr).result(-2147483648LL);
+  Trace("Call")
+      .args("a\"b\\c\x01\x1f\x7f\xe9 z", -5, 4294967295u, nullptr)
+      .result(-2147483648LL);
   Trace("Pause").args(10000).end();
   Trace("None").result(7);
   EXPECT_EQ(readFile(path),

@@ -11,7 +11,9 @@ namespace {
 
 const OptionSpec kGlobalOptions[] = {
     {"--store", "PATH", kStoreOptionHelp},
-    {"--help", nullptr, "Show help (for the command, when one is given) and exit."},
+    {"--help", nullptr,
+     "Show help (for the command, when one is given) and exit. So do -h, -? and, before the "
+     "command, /?."},
 };
 
 const OptionSpec kForceOptions[] = {
