@@ -11,8 +11,9 @@ namespace faxsim {
 // What is wrong with the store at `path`, in a few words that name it:
 // "no store at PATH; 'faxsim demo' makes one", "PATH is not a faxsim
 // store: its user_version is 0, not 1", ...; "" when `path` is empty (the
-// environment names no store, which store_path.h warns about) or the store
-// is usable after all (it was busy a moment ago). Only reads.
+// environment names no store; storePathForLibrary() warns when it names one
+// that the code page can't hold) or the store is usable after all (it was
+// busy a moment ago). Only reads.
 std::string unusableStoreProblem(const std::string& path);
 
 // Writes unusableStoreProblem(path) to standard error, once per process.
