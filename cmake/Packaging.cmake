@@ -10,9 +10,10 @@
 #       inkstamp.exe, faxlist.exe, the batch file for scheduled tasks,
 #       INSTALL.txt, inkstamp.html and faxlist.html. Never our simulator DLL.
 #   inkstamp-<version>-<win32|win64>-simulator-test.zip
-#       For trying the programs without a fax server: the same programs and
-#       batch file with the simulator's RFWIN32.dll and its faxsim.exe,
-#       SIMULATOR.txt and the three manual pages. Not for a server's machine:
+#       For trying the programs without a fax server: the same programs,
+#       batch file and INSTALL.txt (the only text about the batch file) with
+#       the simulator's RFWIN32.dll and its faxsim.exe, SIMULATOR.txt and the
+#       three manual pages. Not for a server's machine:
 #       its RFWIN32.dll would shadow the vendor's.
 #
 # Each archive is one component, installed into the folder that the archive
@@ -59,7 +60,7 @@ install(FILES ${install_note} ${task_batch_file} ${program_manuals}
 install(TARGETS inkstamp faxlist faxsim rfwin32
         RUNTIME DESTINATION ${inkstamp_simulator_package_name} COMPONENT simulator_test
         ARCHIVE DESTINATION lib COMPONENT simulator_import_library)
-install(FILES ${simulator_note} ${task_batch_file} ${manuals}
+install(FILES ${simulator_note} ${install_note} ${task_batch_file} ${manuals}
         DESTINATION ${inkstamp_simulator_package_name} COMPONENT simulator_test)
 
 set(CPACK_PACKAGE_NAME "inkstamp")

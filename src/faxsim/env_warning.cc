@@ -1,4 +1,4 @@
-// The once-per-process warning about an unusable environment variable.
+// The once-per-process warnings of the library.
 #include "faxsim/env_warning.h"
 
 #include <stdio.h>
@@ -7,27 +7,29 @@
 
 namespace faxsim {
 
-void warnAboutVariable(std::atomic<bool>* warned, const char* name, const char* value,
-                       std::string_view problem) {
+void warnOnce(std::atomic<bool>* warned, std::string_view message) {
   if (warned->exchange(true))
     return;
-  std::string line = std::string("faxsim library: ") + name + "=\"";
-  for (const char* p = value; *p != '\0'; ++p) {
-    unsigned char byte = static_cast<unsigned char>(*p);
+  std::string line = "faxsim library: ";
+  for (char c : message) {
+    unsigned char byte = static_cast<unsigned char>(c);
     if (byte < 0x20) {
       char escaped[8];
       snprintf(escaped, sizeof escaped, "\\x%02X", byte);
       line += escaped;
     } else {
-      line += *p;
+      line += c;
     }
   }
-  line += "\" ";
-  line += problem;
   line += '\n';
   // One write, so that the line does not interleave with the program's.
   fwrite(line.data(), 1, line.size(), stderr);
   fflush(stderr);
+}
+
+void warnAboutVariable(std::atomic<bool>* warned, const char* name, const char* value,
+                       std::string_view problem) {
+  warnOnce(warned, std::string(name) + "=\"" + value + "\" " + std::string(problem));
 }
 
 }  // namespace faxsim

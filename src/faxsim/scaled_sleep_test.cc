@@ -66,11 +66,12 @@ TEST(PauseTest, SleepsTheScaledTimeAndTracesTheRequestedOne) {
   EXPECT_EQ(support::readFile(trace), "Sleep(100000)\nSleep(120)\n");
 }
 
-// A variable the library can't use is named on standard error once per
-// process, whatever the number of calls, and the calls go on: unscaled
-// pauses, untraced calls. Each run is a child process of its own, so that
-// "once" starts afresh and the child's streams can be caught.
-TEST(EnvironmentWarningTest, OneLineOnStandardErrorPerVariableAndProcess) {
+// A variable the library can't use, and a store it can't serve, are named
+// on standard error once per process, whatever the number of calls, and the
+// calls go on: unscaled pauses, untraced calls, connections failing with 3.
+// Each run is a child process of its own, so that "once" starts afresh and
+// the child's streams can be caught.
+TEST(EnvironmentWarningTest, OneLineOnStandardErrorPerProblemAndProcess) {
   support::TempStore dir(support::TempStore::Contents::kNothing);
   ASSERT_TRUE(dir.ok());
   std::string out = dir.dir() + "/out.txt", err = dir.dir() + "/err.txt";
@@ -88,6 +89,9 @@ TEST(EnvironmentWarningTest, OneLineOnStandardErrorPerVariableAndProcess) {
     for (int i = 0; i < 3; ++i) {
       Sleep(1);
       RFaxGetAPIVersion();
+      RFaxError code = 0;
+      if (RFaxCreateServerHandle("faxsrv", 4, &code) != 0 || code != 3)
+        _exit(3);
     }
     setenv("FAXSIM_SLEEP_SCALE", "0.5x", 1);  // another bad value: still said once
     Sleep(1);
@@ -104,7 +108,9 @@ TEST(EnvironmentWarningTest, OneLineOnStandardErrorPerVariableAndProcess) {
           "\" can't be opened for appending (No such file or directory); calls are not "
           "traced\n"
           "faxsim library: FAXSIM_SLEEP_SCALE=\"a\\x1Bbc\" is not a non-negative decimal number; "
-          "pausing unscaled\n");
+          "pausing unscaled\n"
+          "faxsim library: no store at " +
+          dir.path() + "; 'faxsim demo' makes one\n");
 }
 #endif
 

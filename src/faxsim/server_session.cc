@@ -8,6 +8,7 @@
 
 #include "faxsim/error_text.h"
 #include "faxsim/faults.h"
+#include "faxsim/store_warning.h"
 
 namespace faxsim {
 
@@ -60,8 +61,10 @@ int32_t ServerSession::fault(const char* operation) {
 }
 
 int32_t ServerSession::connect(const std::string& storePath, const char* host) {
-  if (!store_.open(storePath))
+  if (!store_.open(storePath)) {
+    warnAboutUnusableStore(storePath);
     return kStoreUnavailable;
+  }
   int32_t error = 0;
   if (!fireFault(store_, FaultCall{"connect", host, {}, {}}, &error))
     return kStoreUnavailable;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "faxsim/store_path.h"
+#include "faxsim/store_warning.h"
 #include "support/simulator_test.h"
 
 namespace faxsim {
@@ -23,11 +24,15 @@ RFaxError connectCode() {
   return code;
 }
 
+// The warning names the file and what is wrong with it.
 TEST(StoreFileTest, MissingFileIsUnavailableAndNotCreated) {
   TempStore dir(TempStore::Contents::kNothing);
   ASSERT_TRUE(dir.ok());
   EXPECT_EQ(connectCode(), 3);
   EXPECT_EQ(fopen(dir.path().c_str(), "rb"), nullptr);
+  EXPECT_EQ(unusableStoreProblem(dir.path()),
+            "no store at " + dir.path() + "; 'faxsim demo' makes one");
+  EXPECT_EQ(unusableStoreProblem(dir.dir()), dir.dir() + " is a directory, not a store");
 }
 
 TEST(StoreFileTest, ForeignFilesAreUnavailableAndLeftAsTheyWere) {
@@ -66,6 +71,9 @@ TEST(StoreFileTest, ForeignFilesAreUnavailableAndLeftAsTheyWere) {
     }
     std::string before = readFile(dir.path());
     EXPECT_EQ(connectCode(), 3) << c.what;
+    EXPECT_TRUE(
+        unusableStoreProblem(dir.path()).starts_with(dir.path() + " is not a faxsim store: "))
+        << c.what;
     EXPECT_EQ(RFaxGetAPIVersion(), 1228521600) << c.what;
     EXPECT_EQ(readFile(dir.path()), before) << c.what;
     EXPECT_EQ(readFile(dir.path() + "-wal"), "") << c.what;
@@ -106,6 +114,7 @@ TEST(StoreFileTest, APlainStoreIsServedInFull) {
     ASSERT_TRUE(db.exec(kPlainStore));
   }
   EXPECT_EQ(RFaxGetAPIVersion(), 1234567890);
+  EXPECT_EQ(unusableStoreProblem(dir.path()), "");
   RFaxError code = -1;
   RFaxServerHandle server = RFaxCreateServerHandle("faxsrv", 4, &code);
   ASSERT_NE(server, 0u);

@@ -206,7 +206,7 @@ int refuseDuplicate(const Context& ctx, sqlite::Database& db, const std::string&
   if (rc != SQLITE_ROW)
     return ctx.fail(storeError(db));
   return ctx.fail(owner + " already has fax " + quoted(find.columnText(1)) + " (handle " +
-                  std::to_string(find.columnInt(0)) + ") on server " + host + ctx.inStore() +
+                  formatHandle(find.columnInt(0)) + ") on server " + host + ctx.inStore() +
                   "; --allow-duplicate adds another");
 }
 
@@ -311,13 +311,13 @@ int runAddFax(const Context& ctx) {
       return ctx.fail(storeError(db));
     taken = find.columnInt(0);
     if (taken != 0)
-      return ctx.fail("fax handle " + std::to_string(handle) + " is already taken");
+      return ctx.fail("fax handle " + formatHandle(handle) + " is already taken");
   } else {
     int64_t highest = maxFaxHandle(db);
     if (highest < 0)
       return ctx.fail(storeError(db));
     if (highest >= kMaxHandle)
-      return ctx.fail("no handle is free above " + std::to_string(highest) +
+      return ctx.fail("no handle is free above " + formatHandle(highest) +
                       "; give one with --handle");
     handle = highest + 1;
   }
@@ -336,7 +336,7 @@ int runAddFax(const Context& ctx) {
   RowInsert<FaxRow> insert;
   if (!insert.prepare(db) || !insert.add(row) || !transaction.commit())
     return ctx.fail(storeError(db));
-  fprintf(ctx.out, "Added fax %lld for %s on server %s\n", static_cast<long long>(handle),
+  fprintf(ctx.out, "Added fax %s for %s on server %s\n", formatHandle(handle).c_str(),
           owner.c_str(), host.c_str());
   return kExitOk;
 }
@@ -373,17 +373,17 @@ int runGenerate(const Context& ctx) {
     return ctx.fail(storeError(db));
   if (count > kMaxHandle - highest)
     return ctx.fail("only " + std::to_string(kMaxHandle - highest) +
-                    " handles are free above the highest, " + std::to_string(highest));
+                    " handles are free above the highest, " + formatHandle(highest));
   settings.firstHandle = highest + 1;
   std::string error;
   if (!generateFaxes(db, settings, &error))
     return ctx.fail(error);
   if (!transaction.commit())
     return ctx.fail(storeError(db));
-  fprintf(ctx.out, "Generated %lld %s for %s on server %s (handles %lld to %lld)\n",
+  fprintf(ctx.out, "Generated %lld %s for %s on server %s (handles %s to %s)\n",
           static_cast<long long>(count), count == 1 ? "fax" : "faxes", settings.owner.c_str(),
-          settings.host.c_str(), static_cast<long long>(settings.firstHandle),
-          static_cast<long long>(settings.firstHandle + count - 1));
+          settings.host.c_str(), formatHandle(settings.firstHandle).c_str(),
+          formatHandle(settings.firstHandle + count - 1).c_str());
   return kExitOk;
 }
 

@@ -74,7 +74,7 @@ bool parseArgs(std::span<char* const> args, std::span<const OptionSpec> commandO
       optionsEnded = true;
       continue;
     }
-    if (arg == "-h")
+    if (arg == "-h" || arg == "-?")
       arg = "--help";
     size_t equals = arg.find('=');
     std::string_view name = arg.substr(0, equals);

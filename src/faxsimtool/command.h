@@ -7,8 +7,9 @@
 // Command lines: options are "--name VALUE", "--name=VALUE" or a bare
 // "--flag", and may stand anywhere among the positional arguments; "--" ends
 // them. A lone "-" and a negative number ("-5") are positional, so that a
-// negative value needs no "--" before it. "-h" is the one short option,
-// standing for "--help".
+// negative value needs no "--" before it. "-h" and "-?" are the short
+// options, standing for "--help" (and so is "/?" before the command, as
+// Windows programs take it; after the command it may be a fax ID).
 #ifndef INKSTAMP_FAXSIMTOOL_COMMAND_H_
 #define INKSTAMP_FAXSIMTOOL_COMMAND_H_
 

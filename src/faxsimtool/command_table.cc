@@ -10,8 +10,10 @@ namespace faxsimtool {
 namespace {
 
 const OptionSpec kGlobalOptions[] = {
-    {"--store", "PATH", "The store to work on (default: $FAXSIM_STORE, else the per-user store)."},
-    {"--help", nullptr, "Show help (for the command, when one is given) and exit."},
+    {"--store", "PATH", kStoreOptionHelp},
+    {"--help", nullptr,
+     "Show help (for the command, when one is given) and exit. So do -h, -? and, before the "
+     "command, /?."},
 };
 
 const OptionSpec kForceOptions[] = {
@@ -37,7 +39,9 @@ const OptionSpec kUserOptions[] = {
 };
 
 const OptionSpec kFaxOptions[] = {
-    {"--handle", "N", "The fax handle, 1 to 4294967295 (default: one above the highest)."},
+    {"--handle", "N",
+     "The fax handle, 1 to 4294967295, or 0x1 to 0xFFFFFFFF for one written as the listing "
+     "writes it, 0000001F as 0x1F (default: one above the highest)."},
     {"--folder", "NAME",
      "The folder (default: main). Only \"main\", in lower case, is the main "
      "folder."},
@@ -104,7 +108,9 @@ const OptionSpec kListFaxesOptions[] = {
      "Only faxes whose ID matches PATTERN as inkstamp matches it: ? is one byte, * any run, "
      "the letters A to Z match either case, and the pattern covers the whole ID. Give it "
      "again to list the faxes matching any of them."},
-    {"--direction", "DIR", "received or sent: only the faxes of that direction (default: both)."},
+    {"--direction", "DIR",
+     "received (or recv, as the listing writes it) or sent: only the faxes of that "
+     "direction (default: both)."},
     {"--folder", "NAME",
      "Only faxes in folder NAME, compared exactly, case included: main is the main folder "
      "that inkstamp marks without -a (Main is another folder); all, the default, is every "

@@ -15,6 +15,7 @@
 
 #include "faxsim/store_rows.h"
 #include "faxsimtool/command_table.h"
+#include "faxsimtool/numbers_and_dates.h"
 #include "faxsimtool/store_file.h"
 #include "faxsimtool/store_lookup.h"
 #include "inkstamp/wildcard.h"
@@ -84,7 +85,7 @@ int beginOnUserFaxes(const Context& ctx, sqlite::Database* db, sqlite::Transacti
 std::string handleList(const std::vector<FoundFax>& faxes) {
   std::string list;
   for (const FoundFax& fax : faxes)
-    list += (list.empty() ? "" : ", ") + std::to_string(fax.handle);
+    list += (list.empty() ? "" : ", ") + formatHandle(fax.handle);
   return list;
 }
 
@@ -143,8 +144,8 @@ int runRemoveFax(const Context& ctx) {
   if (!transaction.commit())
     return ctx.fail(storeError(db));
   for (const FoundFax& fax : faxes)
-    fprintf(ctx.out, "Removed fax %lld (%s) of %s on server %s\n",
-            static_cast<long long>(fax.handle), fax.faxId.c_str(), owner.c_str(), host.c_str());
+    fprintf(ctx.out, "Removed fax %s (%s) of %s on server %s\n", formatHandle(fax.handle).c_str(),
+            fax.faxId.c_str(), owner.c_str(), host.c_str());
   return kExitOk;
 }
 

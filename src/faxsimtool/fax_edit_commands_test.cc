@@ -31,12 +31,13 @@ class FaxEditTest : public support::FaxsimTest {
 };
 
 TEST_F(FaxEditTest, ADuplicateFaxIdNeedsAllowDuplicate) {
-  expectRejected({"add-fax", "faxsrv", "alice", "b000409e2"}, 1,
-                 "faxsim: ALICE already has fax 'B000409E2' (handle 3) on server faxsrv in store " +
-                     store() + "; --allow-duplicate adds another");
+  expectRejected(
+      {"add-fax", "faxsrv", "alice", "b000409e2"}, 1,
+      "faxsim: ALICE already has fax 'B000409E2' (handle 00000003) on server faxsrv in store " +
+          store() + "; --allow-duplicate adds another");
   ok({"add-fax", "faxsrv", "BOB", "B000409E2"});  // another user's fax is no duplicate
   EXPECT_EQ(ok({"add-fax", "faxsrv", "ALICE", "B000409E2", "--allow-duplicate"}),
-            "Added fax 6 for ALICE on server faxsrv\n");
+            "Added fax 00000006 for ALICE on server faxsrv\n");
   EXPECT_EQ(queryInt("SELECT count(*) FROM faxes WHERE fax_id = 'B000409E2'"), 3);
   // And the store is named where it already holds what is added.
   expectRejected({"add-server", "FAXSRV"}, 1, "already exists (as faxsrv) in store " + store());
@@ -45,7 +46,7 @@ TEST_F(FaxEditTest, ADuplicateFaxIdNeedsAllowDuplicate) {
 
 TEST_F(FaxEditTest, RemoveFaxRemovesExactlyTheNamedFax) {
   EXPECT_EQ(ok({"remove-fax", "FAXSRV", "alice", "APP2"}),
-            "Removed fax 2 (APP2) of ALICE on server faxsrv\n");
+            "Removed fax 00000002 (APP2) of ALICE on server faxsrv\n");
   EXPECT_EQ(queryText("SELECT group_concat(handle) FROM faxes"), "1,3,4");
 
   expectRejected({"remove-fax", "faxsrv", "ALICE", "app1"}, 1,
@@ -54,13 +55,14 @@ TEST_F(FaxEditTest, RemoveFaxRemovesExactlyTheNamedFax) {
   expectRejected({"remove-fax", "faxsrv", "CAROL", "APP1"}, 1, "unknown user 'CAROL'");
   expectRejected({"remove-fax", "faxsrv", "ALICE"}, 2, "remove-fax needs HOST USER-ID FAX-ID");
 
-  ok({"add-fax", "faxsrv", "ALICE", "APP1", "--allow-duplicate", "--handle", "9"});
-  expectRejected({"remove-fax", "faxsrv", "ALICE", "APP1"}, 1,
-                 "ALICE has 2 faxes 'APP1' on server faxsrv (handles 1, 9); --all removes every "
-                 "one");
+  ok({"add-fax", "faxsrv", "ALICE", "APP1", "--allow-duplicate", "--handle", "0x1A"});
+  expectRejected(
+      {"remove-fax", "faxsrv", "ALICE", "APP1"}, 1,
+      "ALICE has 2 faxes 'APP1' on server faxsrv (handles 00000001, 0000001A); --all removes every "
+      "one");
   EXPECT_EQ(ok({"remove-fax", "faxsrv", "ALICE", "APP1", "--all"}),
-            "Removed fax 1 (APP1) of ALICE on server faxsrv\n"
-            "Removed fax 9 (APP1) of ALICE on server faxsrv\n");
+            "Removed fax 00000001 (APP1) of ALICE on server faxsrv\n"
+            "Removed fax 0000001A (APP1) of ALICE on server faxsrv\n");
   EXPECT_EQ(queryText("SELECT group_concat(handle) FROM faxes"), "3,4");
 }
 

@@ -27,7 +27,7 @@ size_t findCommandIndex(std::span<char* const> args, bool* helpAsked) {
       i += 2;
     } else if (arg.starts_with("--store=")) {
       ++i;
-    } else if (arg == "--help" || arg == "-h") {
+    } else if (arg == "--help" || arg == "-h" || arg == "-?" || arg == "/?") {
       *helpAsked = true;
       ++i;
     } else {
@@ -37,6 +37,12 @@ size_t findCommandIndex(std::span<char* const> args, bool* helpAsked) {
   return args.size();
 }
 
+// A name that is no command, given as the command or to help.
+int refuseUnknownCommand(FILE* err, std::string_view name) {
+  return report(err, kExitUsage,
+                "unknown command " + quoted(name) + " (run 'faxsim --help' for the commands)");
+}
+
 int runHelp(const ParsedArgs& parsed, FILE* out, FILE* err) {
   if (parsed.positionals.empty()) {
     printOverview(out);
@@ -44,7 +50,7 @@ int runHelp(const ParsedArgs& parsed, FILE* out, FILE* err) {
   }
   const CommandSpec* command = findCommand(parsed.positionals[0]);
   if (command == nullptr)
-    return report(err, kExitUsage, "unknown command " + quoted(parsed.positionals[0]));
+    return refuseUnknownCommand(err, parsed.positionals[0]);
   printCommandHelp(out, *command);
   return kExitOk;
 }
@@ -122,8 +128,7 @@ int runFaxsim(int argc, char** argv, FILE* out, FILE* err, const EnvLookup& env)
   if (command == nullptr && name != "help") {
     if (name.starts_with("-"))
       return report(err, kExitUsage, "unknown option " + quoted(name));
-    return report(err, kExitUsage,
-                  "unknown command " + quoted(name) + " (run 'faxsim --help' for the commands)");
+    return refuseUnknownCommand(err, name);
   }
 
   // Everything but the command name, the global options before it included.

@@ -235,7 +235,8 @@ TEST_F(FaxsimToolTest, AddUserUsesTheServersSpellingAndChecksLengths) {
 
 TEST_F(FaxsimToolTest, AddFaxFillsDefaultsAndNumbersHandlesFromTheHighest) {
   makeSmallStore();
-  EXPECT_EQ(ok({"add-fax", "FAXSRV", "alice", "APP1"}), "Added fax 1 for ALICE on server faxsrv\n");
+  EXPECT_EQ(ok({"add-fax", "FAXSRV", "alice", "APP1"}),
+            "Added fax 00000001 for ALICE on server faxsrv\n");
   EXPECT_EQ(queryText("SELECT host || owner || '|' || fax_id || '|' || folder || '|' || received "
                       "|| date || pages || error_code || viewed || printed || body_printed || "
                       "approved || held || user1 || user2 FROM faxes WHERE handle = 1"),
@@ -249,15 +250,15 @@ TEST_F(FaxsimToolTest, AddFaxFillsDefaultsAndNumbersHandlesFromTheHighest) {
                       "held || user1 || user2 FROM faxes WHERE handle = 4000000000"),
             "Archive0|1228525320|-3|65535|1111111");
   EXPECT_EQ(ok({"add-fax", "faxsrv", "ALICE", "B3", "--date", "-5"}),
-            "Added fax 4000000001 for ALICE on server faxsrv\n");
+            "Added fax EE6B2801 for ALICE on server faxsrv\n");
   ok({"add-fax", "faxsrv", "ALICE", std::string(83, 'X'), "--handle", "4294967295"});
   // No pattern selects an empty ID, so inkstamp could never mark such a fax.
   expectRejected({"add-fax", "faxsrv", "ALICE", "", "--handle", "7"}, 2,
                  "the fax ID must not be empty");
 
-  expectRejected({"add-fax", "faxsrv", "ALICE", "X"}, 1, "no handle is free above 4294967295");
+  expectRejected({"add-fax", "faxsrv", "ALICE", "X"}, 1, "no handle is free above FFFFFFFF");
   expectRejected({"add-fax", "faxsrv", "ALICE", "X", "--handle", "1"}, 1,
-                 "fax handle 1 is already taken");
+                 "fax handle 00000001 is already taken");
   expectRejected({"add-fax", "faxsrv", "BOB", "X", "--handle", "7"}, 1,
                  "unknown user 'BOB' on server faxsrv");
   expectRejected({"add-fax", "other", "ALICE", "X", "--handle", "7"}, 1, "unknown server 'other'");
@@ -279,7 +280,7 @@ TEST_F(FaxsimToolTest, GenerateAppendsAboveTheHighestHandleInOneGo) {
   makeSmallStore();
   ok({"add-fax", "faxsrv", "ALICE", "X", "--handle", "100"});
   EXPECT_EQ(ok({"generate", "FAXSRV", "alice", "50", "--seed", "9"}),
-            "Generated 50 faxes for ALICE on server faxsrv (handles 101 to 150)\n");
+            "Generated 50 faxes for ALICE on server faxsrv (handles 00000065 to 00000096)\n");
   EXPECT_EQ(queryInt("SELECT count(*) FROM faxes WHERE owner = 'ALICE' AND host = 'faxsrv'"), 51);
   // By default the dates spread over the year from 2008-01-01.
   EXPECT_EQ(queryInt("SELECT min(date) >= 1199145600 AND max(date) < 1199145600 + 365 * 86400 "
@@ -512,6 +513,8 @@ TEST_F(FaxsimListFilterTest, EachFilterNarrowsTheListAndTheyCombine) {
   EXPECT_EQ(handles({"--pattern", "B000?", "--pattern=*b"}), "2 3 4 ");
   EXPECT_EQ(handles({"--pattern", "PP*"}), "");  // a pattern covers the whole ID
   EXPECT_EQ(handles({"--direction", "sent"}), "2 4 5 ");
+  EXPECT_EQ(handles({"--direction", "recv"}), handles({"--direction", "received"}));
+  EXPECT_EQ(handles({"--direction", "recv"}), "1 3 ");
   EXPECT_EQ(handles({"--folder", "main"}), "1 4 ");  // the library's main folder, not Main
   EXPECT_EQ(handles({"--folder", "archive"}), "");
   EXPECT_EQ(handles({"--pattern", "B*", "--direction", "sent", "--folder", "Archive"}), "5 ");
@@ -523,7 +526,7 @@ TEST_F(FaxsimListFilterTest, EachFilterNarrowsTheListAndTheyCombine) {
 
 TEST_F(FaxsimListFilterTest, BadFiltersAreUsageErrors) {
   expectRejected({"list-faxes", "faxsrv", "ALICE", "--direction", "Sent"}, 2,
-                 "unknown direction 'Sent' (one of received, sent)");
+                 "unknown direction 'Sent' (one of received, recv, sent)");
   expectRejected({"list-faxes", "faxsrv", "ALICE", "--pattern", "APP*", "--pattern="}, 2,
                  "--pattern must not be empty");
   expectRejected({"list-faxes", "faxsrv", "ALICE", "--folder", ""}, 2,
@@ -533,13 +536,15 @@ TEST_F(FaxsimListFilterTest, BadFiltersAreUsageErrors) {
 TEST_F(FaxsimToolTest, CommandLineErrorsAreUsageErrors) {
   makeSmallStore();
   expectRejected({}, 2, "no command given");
-  expectRejected({"frobnicate"}, 2, "unknown command 'frobnicate'");
   expectRejected({"--verbose", "list-servers"}, 2, "unknown option '--verbose'");
   expectRejected({"list-servers", "--verbose"}, 2, "list-servers: unknown option '--verbose'");
   expectRejected({"add-fax", "faxsrv", "ALICE"}, 2, "add-fax needs HOST USER-ID FAX-ID");
   expectRejected({"list-servers", "extra"}, 2, "list-servers: unexpected argument 'extra'");
   expectRejected({"list-servers", "--store="}, 2, "--store needs a non-empty PATH");
-  expectRejected({"help", "frobnicate"}, 2, "unknown command 'frobnicate'");
+  // Both ways of naming an unknown command point to the list of commands.
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"frobnicate"}, {"help", "frobnicate"}})
+    expectRejected(args, 2, "unknown command 'frobnicate' (run 'faxsim --help' for the commands)");
   RunResult dangling = runPlain({"--store"});
   EXPECT_EQ(dangling.status, 2);
   EXPECT_EQ(dangling.err, "faxsim: option --store needs a value (PATH)\n");
@@ -589,7 +594,7 @@ TEST_F(FaxsimToolTest, EachCommandTakesExactlyItsArguments) {
 
 TEST_F(FaxsimToolTest, HelpDocumentsEveryCommandAndOption) {
   for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--help"}, {"help"}, {"-h"}}) {
+       {std::vector<std::string>{"--help"}, {"help"}, {"-h"}, {"-?"}, {"/?"}}) {
     RunResult help = runPlain(args);
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.err, "");
@@ -604,6 +609,8 @@ TEST_F(FaxsimToolTest, HelpDocumentsEveryCommandAndOption) {
   for (const std::vector<std::string>& args : {std::vector<std::string>{"add-fax", "--help"},
                                                {"help", "add-fax"},
                                                {"--help", "add-fax"},
+                                               {"/?", "add-fax"},
+                                               {"add-fax", "-?"},
                                                {"add-fax", "x", "-h"}}) {
     RunResult help = runPlain(args);
     EXPECT_EQ(help.status, 0) << args[0];

@@ -165,13 +165,6 @@ std::string marksCell(const sqlite::Statement& row, int firstColumn) {
   return cell;
 }
 
-// A handle as inkstamp and faxlist print it: eight upper-case hex digits.
-std::string handleCell(int64_t handle) {
-  char text[24];
-  snprintf(text, sizeof text, "%08llX", static_cast<unsigned long long>(handle));
-  return text;
-}
-
 std::string releaseCell(int64_t release) {
   if (release < 0)
     return std::to_string(release);
@@ -205,11 +198,13 @@ bool readFaxFilter(const Context& ctx, FaxFilter* filter) {
     filter->patterns.emplace_back(value);
   }
   if (std::optional<std::string_view> direction = ctx.args.value("--direction")) {
-    if (*direction != "received" && *direction != "sent") {
-      ctx.usage("unknown direction " + quoted(*direction) + " (one of received, sent)");
+    // The listing writes "recv", so that is taken as well as the word.
+    bool received = *direction == "received" || *direction == "recv";
+    if (!received && *direction != "sent") {
+      ctx.usage("unknown direction " + quoted(*direction) + " (one of received, recv, sent)");
       return false;
     }
-    filter->received = *direction == "received";
+    filter->received = received;
   }
   std::optional<std::string_view> folder = ctx.args.value("--folder");
   if (folder && !ctx.checkLength(*folder, "--folder", SIZE_MAX, false))
@@ -327,7 +322,7 @@ int runListFaxes(const Context& ctx) {
   };
   query.keep = [&](const sqlite::Statement& row) { return keepFax(filter, row); };
   query.format = [](const sqlite::Statement& row, std::vector<std::string>* cells) {
-    *cells = {handleCell(row.columnInt(0)),
+    *cells = {formatHandle(row.columnInt(0)),
               textCell(row, 1),
               textCell(row, 2),
               row.columnInt(3) != 0 ? "recv" : "sent",

@@ -158,4 +158,10 @@ std::string formatDateMinute(int64_t seconds) {
   return text;
 }
 
+std::string formatHandle(int64_t handle) {
+  char text[24];
+  snprintf(text, sizeof text, "%08llX", static_cast<unsigned long long>(handle));
+  return text;
+}
+
 }  // namespace faxsimtool

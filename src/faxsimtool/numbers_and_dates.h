@@ -1,5 +1,5 @@
-// The numbers and dates in faxsim's arguments, read strictly, and dates
-// written back for the listings.
+// The numbers and dates in faxsim's arguments, read strictly, and dates and
+// handles written back for the messages and listings.
 //
 // A number must be the whole argument and lie in the range of the column it
 // is stored in: a value SQLite would silently keep as text, or a C library
@@ -37,6 +37,11 @@ bool parseDate(std::string_view text, int64_t* seconds, std::string* error);
 
 // "YYYY-MM-DD HH:MM" in UTC.
 std::string formatDateMinute(int64_t seconds);
+
+// A fax handle as inkstamp and faxlist print it, in eight upper-case hex
+// digits ("0000001F"), so that a handle in a message can be found in their
+// output and in the listing.
+std::string formatHandle(int64_t handle);
 
 }  // namespace faxsimtool
 

@@ -2,6 +2,10 @@
 
 namespace faxsimtool {
 
+const char kStoreOptionHelp[] =
+    "The store to work on (default: $FAXSIM_STORE, else the per-user store, "
+    "$XDG_DATA_HOME/faxsim/store.db or $HOME/.local/share/faxsim/store.db).";
+
 const char kEnvironmentHelp[] =
     "Environment:\n"
     "    FAXSIM_STORE        The store's path when --store is not given. Default:\n"

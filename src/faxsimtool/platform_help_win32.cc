@@ -4,6 +4,10 @@
 
 namespace faxsimtool {
 
+const char kStoreOptionHelp[] =
+    "The store to work on (default: %FAXSIM_STORE%, else "
+    "%LOCALAPPDATA%\\faxsim\\store.db).";
+
 const char kEnvironmentHelp[] =
     "Environment:\n"
     "    FAXSIM_STORE        The store's path when --store is not given, in the\n"

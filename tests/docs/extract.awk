@@ -1,12 +1,17 @@
-# Reads one document and writes what tests/docs runs of it: SCRIPT, the bash
-# commands, and EXPECTED, the transcripts as the document shows them. Run
-# with -v kind=markdown|manual|text -v script=FILE -v expected=FILE.
+# Reads documents and writes what tests/docs runs of them, one after another:
+# SCRIPT, the bash commands, and EXPECTED, the transcripts as the documents
+# show them. Run with -v kind=markdown|manual|text -v script=FILE
+# -v expected=FILE DOCUMENT...
 #
 # markdown: a ```console block is a transcript; a ```sh block after the line
 #   "<!-- tests/docs runs this block -->" runs, its output unshown; one after
 #   "<!-- not run: REASON -->" is left out, as is a console block after it.
 # manual: every no-fill block (.nf to .fi) of the EXAMPLES section is a
-#   transcript, its roff escapes read as a terminal shows them.
+#   transcript, its roff escapes read as a terminal shows them. The first
+#   command must be "faxsim demo --force", so that the page's examples start
+#   from the demo store whatever ran before them, and a fault added without
+#   --count must be cleared (faxsim clear-faults) before the page ends, so
+#   that it does not fire in the examples that follow.
 # text: a line indented and beginning with "> " is a command of a transcript;
 #   the lines after it, indented as far or empty, are its output.
 #
@@ -14,10 +19,14 @@
 # is run; every other line is the output it must print. A command may go on
 # over lines that end with a backslash. Anything the document gets wrong
 # (a shell block with no marker, an example that runs nothing) goes to
-# standard error as "LINE: problem", and the exit status is 1.
+# standard error as "DOCUMENT:LINE: problem", and the exit status is 1.
 
 function problem(what) {
-  printf "%d: %s\n", FNR, what > "/dev/stderr"
+  problem_at(FILENAME, FNR, what)
+}
+
+function problem_at(file, line, what) {
+  printf "%s:%d: %s\n", file, line, what > "/dev/stderr"
   failed = 1
 }
 
@@ -30,7 +39,7 @@ function quoted(text) {
 # followed by its status when that is not 0; output is expected as written.
 function transcript_line(text, prompt) {
   print text > expected
-  print FNR > (expected ".lines")
+  print FILENAME ":" FNR > (expected ".lines")
   if (continued) {
     command = command "\n" substr(text, 1)
   } else if (substr(text, 1, length(prompt)) == prompt) {
@@ -41,6 +50,7 @@ function transcript_line(text, prompt) {
   }
   continued = text ~ /\\$/
   if (continued) return
+  if (kind == "manual") check_manual_command(command)
   printf "printf '%%s\\n' %s\n", quoted(prompt command) > script
   print command > script
   print "__status=$?; ((__status == 0)) || echo \"[exit status $__status]\"" > script
@@ -56,6 +66,27 @@ function end_transcript() {
   if (continued) problem("the transcript ends inside a command")
 }
 
+function check_manual_command(text) {
+  if (commands == first_command + 1 && text != "faxsim demo --force")
+    problem("the examples do not begin with \"faxsim demo --force\": they depend on what ran before")
+  if (text ~ /^faxsim add-fault / && text !~ / --count[ =]/ && !lasting_fault) {
+    lasting_fault = FNR
+    lasting_fault_file = FILENAME
+  }
+  if (text ~ /^faxsim clear-faults( |$)/) lasting_fault = 0
+}
+
+# The checks of one manual page, at its end.
+function end_manual() {
+  if (inside) problem_at(previous_file, previous_line, "the document ends inside a block")
+  inside = ""
+  if (lasting_fault)
+    problem_at(lasting_fault_file, lasting_fault, "a fault without --count that no later \"faxsim clear-faults\" removes fires in every example after it")
+  lasting_fault = 0
+  first_command = commands
+  examples = 0
+}
+
 function unescape_roff(text) {
   gsub(/\\-/, "-", text)
   gsub(/\\\(aq/, "'", text)
@@ -66,7 +97,10 @@ function unescape_roff(text) {
   return text
 }
 
-BEGIN { failed = 0; transcripts = 0; commands = 0 }
+BEGIN { failed = 0; transcripts = 0; commands = 0; first_command = 0 }
+
+FNR == 1 && NR > 1 && kind == "manual" { end_manual() }
+{ previous_file = FILENAME; previous_line = FNR }
 
 kind == "markdown" && !inside && /^<!-- tests\/docs runs this block -->$/ {
   marker = "run"; next
@@ -129,6 +163,7 @@ kind == "text" && indent && substr($0, 1, indent) ~ /^ +$/ {
 kind == "text" && indent { end_transcript(); indent = 0; pending_empty = 0 }
 
 END {
+  if (kind == "manual") end_manual()
   if (inside == "console" || inside == "run" || inside == "nf") problem("the document ends inside a block")
   if (indent) end_transcript()
   if (marker != "") problem("a marker not followed by its block")

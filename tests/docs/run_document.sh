@@ -1,22 +1,27 @@
 #!/usr/bin/env bash
-# Follows one document as a reader would, in one shell: its marked shell
-# blocks run and must succeed, and each transcript's commands run and must
-# print what the transcript shows (extract.awk says what is what). The shell
+# Follows documents as a reader would, one after another in one shell: their
+# marked shell blocks run and must succeed, and each transcript's commands run
+# and must print what the transcript shows (extract.awk says what is what).
+# What one document leaves (a store, a variable) is there for the next. The
+# shell
 # starts in a fresh folder with an empty environment but for PATH, a HOME and a
 # TMPDIR inside WORK_DIR, FAXSIM_SLEEP_SCALE=0 (output is the same, only the
 # pauses between connection tries go) and the compiler-cache settings of the
 # caller.
 #
-# usage: run_document.sh KIND DOCUMENT WORK_DIR PATH_DIRS [SOURCE_DIR]
+# usage: run_document.sh KIND DOCUMENT WORK_DIR PATH_DIRS [SOURCE_DIR [DOCUMENT...]]
 #   KIND       markdown, manual or text
 #   PATH_DIRS  folders put before /usr/bin:/bin on PATH (may be empty)
 #   SOURCE_DIR a source tree to copy into WORK_DIR/clone and start in, as a
-#              fresh clone (for the README, which builds and installs)
-# A manual page's examples run on the demo store (faxsim demo), made first.
+#              fresh clone (for the README, which builds and installs); or ""
+#   DOCUMENT   more documents to follow after the first, in this order
+# A manual page's examples begin with "faxsim demo --force" (extract.awk
+# checks), so that each page starts from the demo store whatever ran before.
 # Text documents are Windows texts: their commands run with pathname
 # expansion off, as cmd.exe leaves * and ? alone.
 set -euo pipefail
-kind=$1 document=$2 work=$3 path_dirs=$4 source=${5:-}
+kind=$1 work=$3 path_dirs=$4 source=${5:-}
+documents=("$2" "${@:6}")
 here=$(cd "$(dirname "$0")" && pwd)
 
 rm -rf "$work"
@@ -30,12 +35,11 @@ script=$work/script.sh expected=$work/expected.txt actual=$work/actual.txt
   echo "__log=$work/blocks.log"
   echo "trap '__s=\$?; ((__s == 0)) || echo \"[the shell block at line \$__block ended the run with status \$__s]\" >&3' EXIT"
   [[ $kind == text ]] && echo "set -f"
-  [[ $kind == manual ]] && echo "faxsim demo >/dev/null"
   :
 } >"$script"
 if ! awk -v kind="$kind" -v script="$script.body" -v expected="$expected" -f "$here/extract.awk" \
-  "$document" 2>"$work/extract.log"; then
-  sed "s|^|$document:|" "$work/extract.log" >&2
+  "${documents[@]}" 2>"$work/extract.log"; then
+  cat "$work/extract.log" >&2
   exit 1
 fi
 cat "$script.body" >>"$script"
@@ -56,12 +60,12 @@ status=0
 (cd "$start" && env -i "${environment[@]}" bash --noprofile --norc "$script" >"$actual") ||
   status=$?
 first_wrong=$(awk -f "$here/matches.awk" "$expected" "$actual") && [[ $status -eq 0 ]] && exit 0
-echo "$document: followed as written, it does not do what it shows."
+echo "${documents[*]}: followed as written, they do not do what they show."
 if [[ $status -ne 0 ]]; then
   echo "Its shell ended with status $status."
 fi
 if [[ -n $first_wrong ]]; then
-  echo "The first line that the commands did not print is line $(sed -n "${first_wrong}p" \
+  echo "The first line that the commands did not print is $(sed -n "${first_wrong}p" \
     "$expected.lines"): $(sed -n "${first_wrong}p" "$expected")"
 fi
 if [[ -s $work/blocks.log ]]; then

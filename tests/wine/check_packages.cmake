@@ -3,8 +3,9 @@ cmake_minimum_required(VERSION 3.25)
 # ZIP holds: the program's archive has inkstamp.exe, faxlist.exe, the batch
 # file, INSTALL.txt and the programs' manual pages and never a DLL (an
 # RFWIN32.dll there would shadow the vendor's); the simulator test archive has
-# the simulator's DLL and tool as well. Every entry is inside one folder named after the ZIP, and every text
-# file has Windows line ends.
+# the simulator's DLL, its tool and SIMULATOR.txt as well. Every entry is inside one folder named after the
+# ZIP, every text file has Windows line ends, and the manual pages are the
+# Windows flavour, whose examples are written for cmd.exe.
 #
 # cmake -DBUILD_DIR=<cross build> -DOUT_DIR=<scratch> -P check_packages.cmake
 
@@ -62,7 +63,7 @@ foreach(zip IN LISTS zips)
   message(STATUS "${zip}: ${files}")
   string(REGEX REPLACE "\\.zip$" "" folder "${zip}")
   if(zip MATCHES "-simulator-test\\.zip$")
-    set(names RFWIN32.dll SIMULATOR.txt faxlist.exe faxlist.html faxsim.exe faxsim.html
+    set(names INSTALL.txt RFWIN32.dll SIMULATOR.txt faxlist.exe faxlist.html faxsim.exe faxsim.html
               inkstamp-task.bat inkstamp.exe inkstamp.html)
   elseif(zip MATCHES "^inkstamp-[0-9.]+-win(32|64)\\.zip$")
     set(names INSTALL.txt faxlist.exe faxlist.html inkstamp-task.bat inkstamp.exe inkstamp.html)
@@ -87,4 +88,17 @@ foreach(zip IN LISTS zips)
   foreach(text IN LISTS texts)
     check_windows_line_ends("${text}")
   endforeach()
+  file(GLOB manuals "${unpacked}/${folder}/*.html")
+  foreach(manual IN LISTS manuals)
+    file(READ "${manual}" html)
+    if(html MATCHES "export FAXSIM_STORE|\\$ inkstamp|\\$ faxsim")
+      message(FATAL_ERROR "${manual} shows the POSIX shell's words: ${CMAKE_MATCH_0}")
+    endif()
+  endforeach()
+  if(EXISTS "${unpacked}/${folder}/faxsim.html")
+    file(READ "${unpacked}/${folder}/faxsim.html" html)
+    if(NOT html MATCHES "set FAXSIM_STORE=%CD%")
+      message(FATAL_ERROR "faxsim.html does not set FAXSIM_STORE as cmd.exe does")
+    endif()
+  endif()
 endforeach()

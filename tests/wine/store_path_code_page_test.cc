@@ -172,15 +172,19 @@ TEST(WindowsStorePaths, LocalAppDataIsReadInItsWideForm) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
-// faxsim.exe's help names the Windows places: the default store under
-// %LOCALAPPDATA%, the HTML manual beside the program; and it says that the
-// sleep scale does nothing there.
+// faxsim.exe's help, asked for as Windows programs are asked too, names the
+// Windows places: the default store under %LOCALAPPDATA% (also for --store),
+// the HTML manual beside the program; and it says that the sleep scale does
+// nothing there.
 TEST(WindowsStorePaths, FaxsimHelpNamesTheWindowsPlaces) {
   REQUIRE_WINE();
   ProcessResult help = runUnder({}, "faxsim.exe", {"--help"});
   ASSERT_EQ(help.exitStatus, 0) << describe(help);
-  for (const char* named : {"%LOCALAPPDATA%\\faxsim\\store.db", "faxsim.html", "POSIX only"})
+  for (const char* named : {"%LOCALAPPDATA%\\faxsim\\store.db).", "faxsim.html", "POSIX only"})
     EXPECT_NE(help.out.find(named), std::string::npos) << named << "\n" << help.out;
-  for (const char* foreign : {"XDG_DATA_HOME", ".local", "man faxsim"})
+  for (const char* foreign : {"XDG_DATA_HOME", ".local", "man faxsim", "$FAXSIM_STORE"})
     EXPECT_EQ(help.out.find(foreign), std::string::npos) << foreign << "\n" << help.out;
+  ProcessResult slashQuestion = runUnder({}, "faxsim.exe", {"/?"});
+  EXPECT_EQ(slashQuestion.exitStatus, 0) << describe(slashQuestion);
+  EXPECT_EQ(slashQuestion.out, help.out);
 }
