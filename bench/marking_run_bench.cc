@@ -21,7 +21,8 @@
 #include <chrono>
 #include <memory>
 
-#include "inkstamp/entry.h"
+#include "inkstamp/identity.h"
+#include "inkstamp/mark_program.h"
 #include "marking_floor.h"
 #include "support/temp_store.h"
 
@@ -111,7 +112,8 @@ int runProgramQuietly() {
   char* argv[sizeof kProgramArguments / sizeof *kProgramArguments];
   for (size_t i = 0; i < sizeof argv / sizeof *argv; ++i)
     argv[i] = const_cast<char*>(kProgramArguments[i]);
-  int status = runInkStamp(static_cast<int>(sizeof argv / sizeof *argv) - 1, argv);
+  int status = runProgram<MarkProgram>(kInkStampIdentity,
+                                       static_cast<int>(sizeof argv / sizeof *argv) - 1, argv);
   fflush(stdout);
   dup2(saved, STDOUT_FILENO);
   close(saved);

@@ -24,3 +24,10 @@ foreach(program IN LISTS inkstamp_installed_programs)
   install(FILES ${INKSTAMP_MANUAL_DIR}/${program}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
 install(TARGETS rfwin32 LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+
+# `cmake --build <build> --target uninstall` removes what the last
+# `cmake --install` of this build folder installed (cmake/Uninstall.cmake).
+add_custom_target(uninstall
+  COMMAND ${CMAKE_COMMAND} -DMANIFEST=${CMAKE_BINARY_DIR}/install_manifest.txt
+          -P ${PROJECT_SOURCE_DIR}/cmake/Uninstall.cmake
+  COMMENT "Removing the files that the last install from ${CMAKE_BINARY_DIR} put there")

@@ -100,8 +100,3 @@ bool ListProgram::listFaxes(const ListRequest& request, char** argv, CsvFile* cs
   FaxLister lister(output, csv, request.directions);
   return walkSelection(serverHandle, userId, selection, output, &lister);
 }
-
-int ListProgram::refuseChangedArguments() {
-  printf("\n");
-  return refuseCommandLine(CommandLineOutcome::kUsage, printListUsage, output);
-}

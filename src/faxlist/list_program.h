@@ -25,9 +25,6 @@ class ListProgram : public FaxProgram {
   // (0 listed, 1, 2, 3, 255), or 4 when the CSV file asked for could not be
   // written. Called once, with `output` set.
   int run(int argc, char** argv);
-  // Refuses a command line that did not arrive as typed, once the reason is
-  // printed: a blank line and the usage text, and 255 as for any usage error.
-  int refuseChangedArguments();
 
   // Where the list goes: standard output, set by the entry point.
   FILE* output = nullptr;

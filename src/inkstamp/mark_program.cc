@@ -23,8 +23,3 @@ int MarkProgram::run(int argc, char** argv) {
   endUserSession(output);
   return kExitRan;
 }
-
-int MarkProgram::refuseChangedArguments() {
-  printf("\n");
-  return refuseCommandLine(CommandLineOutcome::kUsage, printUsage, output);
-}

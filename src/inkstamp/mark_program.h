@@ -22,9 +22,6 @@ class MarkProgram : public FaxProgram {
   // ran, 1 no usable connection, 2 no server information, 3 no such user,
   // 255 usage. Called once, with `output` set.
   int run(int argc, char** argv);
-  // Refuses a command line that did not arrive as typed, once the reason is
-  // printed: a blank line and the usage text, and 255 as for any usage error.
-  int refuseChangedArguments();
 
   // The marking pass: the selection walk (fax_selection.h) over the user's
   // fax list, marking each fax whose ID matches one of `patterns`

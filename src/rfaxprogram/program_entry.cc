@@ -1,7 +1,5 @@
-// The banner that every program on the session opens with.
+// The banner and the refusal that every program on the session shares.
 #include "rfaxprogram/program_entry.h"
-
-#include <stdio.h>
 
 namespace {
 
@@ -10,13 +8,19 @@ const size_t kReleasePrefixLength = sizeof("@(#)Release: ") - 1;
 
 }  // namespace
 
-void printBanner(const char* title, const char* releaseIdentification,
-                 const char* buildIdentification, const char* purpose) {
-  printf("%s\n", title);
-  printf("Version %s [%s]\n", releaseIdentification + kReleasePrefixLength,
-         buildIdentification + kMarkerLength);
+void printBanner(const ProgramIdentity& identity) {
+  printf("%s\n", identity.title);
+  printf("Version %s [%s]\n", identity.releaseIdentification + kReleasePrefixLength,
+         identity.buildIdentification + kMarkerLength);
   printf("\n");
-  printf("%s\n", purpose);
+  printf("%s\n", identity.purpose);
   printf("\n");
   fflush(stdout);
+}
+
+int refuseChangedArguments(const ProgramIdentity& identity, FILE* output) {
+  printf("\n");
+  identity.printUsage(stdout);
+  fflush(output);
+  return kExitUsage;
 }

@@ -1,0 +1,10 @@
+// What inkstamp shows of itself: its banner and usage text, for the entry
+// that every program on the session shares (rfaxprogram/program_entry.h).
+#ifndef INKSTAMP_INKSTAMP_IDENTITY_H_
+#define INKSTAMP_INKSTAMP_IDENTITY_H_
+
+#include "rfaxprogram/program_entry.h"
+
+extern const ProgramIdentity kInkStampIdentity;
+
+#endif  // INKSTAMP_INKSTAMP_IDENTITY_H_
