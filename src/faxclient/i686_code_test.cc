@@ -5,25 +5,25 @@
 // the test reads what they were handed and sets their result.
 #include <gtest/gtest.h>
 #include <stdint.h>
-#include <unicorn/unicorn.h>
 
 #include <initializer_list>
 #include <vector>
 
 #include "i686_code.h"
+#ifndef INKSTAMP_I686_CODE_MISSING
+#include "faxclient/i686_machine.h"
+#endif
 
 namespace {
 
 #ifndef INKSTAMP_I686_CODE_MISSING
 using namespace i686_code;
 
-constexpr uint32_t kPage = 0x1000;
-constexpr uint32_t kStubs = 0x10000000;  // callees and callers
-constexpr uint32_t kStack = 0x20000000;
-constexpr uint32_t kStackSize = 0x10000;
-constexpr uint32_t kData = 0x30000000;       // what the thunk's caller hands it
-constexpr uint32_t kReturn = kData + 0xF00;  // where the emulation stops
-// What the thunk's caller keeps in the callee-saved registers.
+constexpr uint32_t kStubs = I686Machine::kStubs;
+constexpr uint32_t kStack = I686Machine::kStack;
+constexpr uint32_t kData = I686Machine::kData;
+constexpr uint32_t kReturn = I686Machine::kReturn;
+// What the code's caller keeps in the callee-saved registers.
 constexpr uint32_t kEbx = 0xB0B0B0B0, kEsi = 0x51515151, kEdi = 0xD1D1D1D1, kEbp = 0xEBEBEBEB;
 
 // What a callee stub found when it was called.
@@ -36,64 +36,43 @@ struct Entry {
 class I686Code : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(uc_open(UC_ARCH_X86, UC_MODE_32, &uc_), UC_ERR_OK);
-    uint32_t codeSize = (sizeof(kBytes) + kPage - 1) / kPage * kPage;
-    ASSERT_EQ(uc_mem_map(uc_, kBase, codeSize, UC_PROT_ALL), UC_ERR_OK);
-    ASSERT_EQ(uc_mem_write(uc_, kBase, kBytes, sizeof(kBytes)), UC_ERR_OK);
-    for (uint32_t region : {kStubs, kStack, kData})
-      ASSERT_EQ(uc_mem_map(uc_, region, kStackSize, UC_PROT_ALL), UC_ERR_OK);
-    ASSERT_EQ(
-        uc_hook_add(uc_, &hook_, UC_HOOK_INTR, reinterpret_cast<void*>(&onInterrupt), this, 1, 0),
-        UC_ERR_OK);
-  }
-  void TearDown() override {
-    if (uc_ != nullptr)
-      uc_close(uc_);
+    ASSERT_TRUE(machine_.ready());
+    machine_.onStub = [this](I686Machine& machine) {
+      Entry entry;
+      entry.esp = machine.reg(UC_X86_REG_ESP);
+      entry.ecx = machine.reg(UC_X86_REG_ECX);
+      entry.edx = machine.reg(UC_X86_REG_EDX);
+      for (size_t i = 0; i < argumentCount_; ++i)
+        entry.arguments.push_back(machine.word(entry.esp + 4 + 4 * uint32_t(i)));
+      entries_.push_back(entry);
+      return answer(entry.arguments);
+    };
   }
 
-  // Puts `code` at an address of its own and returns it: the emulator
-  // keeps code that it has run translated, so none is written over.
-  uint32_t place(const std::vector<uint8_t>& code) {
-    uint32_t address = nextCode_;
-    write(address, code);
-    nextCode_ += (uint32_t(code.size()) + 15) / 16 * 16;
-    return address;
-  }
-
-  // A callee that removes `pop` bytes; onInterrupt answers for it.
-  uint32_t stub(uint16_t pop) {
-    std::vector<uint8_t> code = {0xCC};  // int3
-    if (pop == 0) {
-      code.push_back(0xC3);  // ret
-    } else {
-      code.insert(code.end(), {0xC2, uint8_t(pop), uint8_t(pop >> 8)});  // ret $pop
-    }
-    return place(code);
-  }
-
+  uint32_t stub(uint16_t pop) { return machine_.stub(pop); }
+  uint32_t place(const std::vector<uint8_t>& code) { return machine_.place(code); }
   void write(uint32_t address, const std::vector<uint8_t>& bytes) {
-    ASSERT_EQ(uc_mem_write(uc_, address, bytes.data(), bytes.size()), UC_ERR_OK);
+    machine_.write(address, bytes);
   }
-  uint32_t word(uint32_t address) {
-    uint32_t value = 0;
-    EXPECT_EQ(uc_mem_read(uc_, address, &value, 4), UC_ERR_OK);
-    return value;
-  }
-  void setWord(uint32_t address, uint32_t value) {
-    ASSERT_EQ(uc_mem_write(uc_, address, &value, 4), UC_ERR_OK);
-  }
-  uint32_t reg(int id) {
-    uint32_t value = 0;
-    uc_reg_read(uc_, id, &value);
-    return value;
-  }
-  void setReg(int id, uint32_t value) { uc_reg_write(uc_, id, &value); }
-
-  // Runs from `begin` with the stack pointer at `esp` until `end`.
+  uint32_t word(uint32_t address) { return machine_.word(address); }
+  void setWord(uint32_t address, uint32_t value) { machine_.setWord(address, value); }
+  uint32_t reg(int id) { return machine_.reg(id); }
+  void setReg(int id, uint32_t value) { machine_.setReg(id, value); }
   void run(uint32_t begin, uint32_t end, uint32_t esp) {
-    setReg(UC_X86_REG_ESP, esp);
-    ASSERT_EQ(uc_emu_start(uc_, begin, end, 1000000, 10000), UC_ERR_OK);
-    ASSERT_EQ(reg(UC_X86_REG_EIP), end) << "the code did not come back";
+    ASSERT_TRUE(machine_.run(begin, end, esp)) << "the code did not come back";
+  }
+
+  void setCalleeSaved() {
+    setReg(UC_X86_REG_EBX, kEbx);
+    setReg(UC_X86_REG_ESI, kEsi);
+    setReg(UC_X86_REG_EDI, kEdi);
+    setReg(UC_X86_REG_EBP, kEbp);
+  }
+  void expectCalleeSaved() {
+    EXPECT_EQ(reg(UC_X86_REG_EBX), kEbx);
+    EXPECT_EQ(reg(UC_X86_REG_ESI), kEsi);
+    EXPECT_EQ(reg(UC_X86_REG_EDI), kEdi);
+    EXPECT_EQ(reg(UC_X86_REG_EBP), kEbp);
   }
 
   // Calls the thunk as the program does, with the stack pointer `skew`
@@ -101,18 +80,15 @@ class I686Code : public testing::Test {
   uint32_t callThunk(uint32_t function, const std::vector<uint32_t>& arguments, int32_t* removed,
                      uint32_t skew = 0) {
     for (size_t i = 0; i < arguments.size(); ++i)
-      setWord(kData + 4 * i, arguments[i]);
+      setWord(kData + 4 * uint32_t(i), arguments[i]);
     const uint32_t removedAt = kData + 0x800;
     setWord(removedAt, 0x7777);
-    callerEsp_ = kStack + kStackSize / 2 - skew;
+    callerEsp_ = I686Machine::kStackTop - skew;
     uint32_t esp = callerEsp_ - 20;
     const uint32_t frame[] = {kReturn, function, kData, uint32_t(arguments.size()), removedAt};
-    for (int i = 0; i < 5; ++i)
+    for (uint32_t i = 0; i < 5; ++i)
       setWord(esp + 4 * i, frame[i]);
-    setReg(UC_X86_REG_EBX, kEbx);
-    setReg(UC_X86_REG_ESI, kEsi);
-    setReg(UC_X86_REG_EDI, kEdi);
-    setReg(UC_X86_REG_EBP, kEbp);
+    setCalleeSaved();
     setReg(UC_X86_REG_ECX, 0xC0C0C0C0);
     setReg(UC_X86_REG_EDX, 0xD0D0D0D0);
     argumentCount_ = arguments.size();
@@ -126,22 +102,6 @@ class I686Code : public testing::Test {
   // gone but for the four words its caller removes.
   int32_t thunkStackShift() { return int32_t(reg(UC_X86_REG_ESP) - (callerEsp_ - 16)); }
 
-  static void onInterrupt(uc_engine* uc, uint32_t number, void* self) {
-    auto* test = static_cast<I686Code*>(self);
-    if (number != 3) {
-      uc_emu_stop(uc);
-      return;
-    }
-    Entry entry;
-    entry.esp = test->reg(UC_X86_REG_ESP);
-    entry.ecx = test->reg(UC_X86_REG_ECX);
-    entry.edx = test->reg(UC_X86_REG_EDX);
-    for (size_t i = 0; i < test->argumentCount_; ++i)
-      entry.arguments.push_back(test->word(entry.esp + 4 + 4 * i));
-    test->setReg(UC_X86_REG_EAX, test->answer(entry.arguments));
-    test->entries_.push_back(entry);
-  }
-
   // A result that depends on every argument and on their order; for the
   // comparison, -1, 0 or 1.
   uint32_t answer(const std::vector<uint32_t>& arguments) const {
@@ -153,12 +113,10 @@ class I686Code : public testing::Test {
     return result;
   }
 
-  uc_engine* uc_ = nullptr;
-  uc_hook hook_ = 0;
+  I686Machine machine_;
   size_t argumentCount_ = 0;
   bool comparing_ = false;
   uint32_t callerEsp_ = 0;
-  uint32_t nextCode_ = kStubs;
   std::vector<Entry> entries_;
 };
 
@@ -201,10 +159,7 @@ TEST_F(I686Code, CallThunkHandsBackEbxEsiEdiEbpAndRestoresEsp) {
     SCOPED_TRACE(pop);
     int32_t removed = -1;
     callThunk(stub(pop), argumentsOf(3), &removed);
-    EXPECT_EQ(reg(UC_X86_REG_EBX), kEbx);
-    EXPECT_EQ(reg(UC_X86_REG_ESI), kEsi);
-    EXPECT_EQ(reg(UC_X86_REG_EDI), kEdi);
-    EXPECT_EQ(reg(UC_X86_REG_EBP), kEbp);
+    expectCalleeSaved();
     EXPECT_EQ(thunkStackShift(), 0);
   }
 }
@@ -254,7 +209,7 @@ TEST_F(I686Code, CallerPopsReadsTheInstructionsAfterTheCall) {
     SCOPED_TRACE(testing::Message() << "first byte " << int(caller.bytes[0]) << ", "
                                     << caller.bytes.size() << " bytes");
     write(code, caller.bytes);
-    uint32_t esp = kStack + kStackSize / 2;
+    uint32_t esp = I686Machine::kStackTop;
     setWord(esp, kReturn);
     setWord(esp + 4, code);
     run(kCallerPops, kReturn, esp);
@@ -321,21 +276,15 @@ TEST_F(I686Code, ComparisonReturnsAsEachCallerStyleWants) {
     setWord(kSortPop, uint32_t(-1));  // a new sort
     entries_.clear();
     const uint32_t code = place(style.code);
-    const uint32_t esp = kStack + kStackSize / 2;
-    setReg(UC_X86_REG_EBX, kEbx);
-    setReg(UC_X86_REG_ESI, kEsi);
-    setReg(UC_X86_REG_EDI, kEdi);
-    setReg(UC_X86_REG_EBP, kEbp);
+    const uint32_t esp = I686Machine::kStackTop;
+    setCalleeSaved();
     run(code, code + uint32_t(style.code.size()), esp);
     ASSERT_EQ(entries_.size(), 1u);
     EXPECT_EQ(entries_[0].arguments, (std::vector<uint32_t>{0x1000, 0x2000}));
     EXPECT_EQ(reg(UC_X86_REG_EAX), uint32_t(-1));
     EXPECT_EQ(reg(UC_X86_REG_ESP), esp);
     EXPECT_EQ(int32_t(word(kSortPop)), style.decided);
-    EXPECT_EQ(reg(UC_X86_REG_EBX), kEbx);
-    EXPECT_EQ(reg(UC_X86_REG_ESI), kEsi);
-    EXPECT_EQ(reg(UC_X86_REG_EDI), kEdi);
-    EXPECT_EQ(reg(UC_X86_REG_EBP), kEbp);
+    expectCalleeSaved();
   }
 }
 
@@ -345,7 +294,7 @@ TEST_F(I686Code, ComparisonKeepsTheFirstCallersDecisionForTheRestOfTheSort) {
   setWord(kSortCompare, stub(0));
   setWord(kExportsPop, 8);
   setWord(kSortPop, uint32_t(-1));
-  const uint32_t esp = kStack + kStackSize / 2;
+  const uint32_t esp = I686Machine::kStackTop;
   std::vector<uint8_t> first = msvcCall({0x83, 0xC4, 0x08});
   uint32_t code = place(first);
   run(code, code + uint32_t(first.size()), esp);
