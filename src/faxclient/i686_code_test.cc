@@ -200,7 +200,8 @@ TEST_F(I686Code, CallerPopsReadsTheInstructionsAfterTheCall) {
       {{0x83, 0xC4, 0xF8}, -1},                   // add $-8, %esp
       {{0x83, 0xEC, 0x0C}, -1},                   // sub $12, %esp
       {{0x59, 0x85, 0xC0}, -1},                   // pop %ecx; test %eax, %eax
-      {{0x5C, 0x59}, -1},                         // pop %esp
+      {{0x5C, 0x59}, -1},                         // pop %esp first
+      {{0x59, 0x5C}, -1},                         // pop %esp second
       {{0x85, 0xC0}, -1},                         // test %eax, %eax
       {{0xC9, 0xC3}, -1},                         // leave; ret
   };
