@@ -59,15 +59,16 @@ Bytes resource(std::initializer_list<Bytes> tables) {
 }
 
 TEST(VersionResource, FindsATextInAnyStringTable) {
+  // The first table ends off a 32-bit boundary; the next starts on one.
   Bytes bytes =
-      resource({block(u"040904B0", {}, true, 0, {string(u"ProductName", u"Fax")}),
+      resource({block(u"040904B0", {}, true, 0, {string(u"ProductName", u"Fax9")}),
                 block(u"040704B0", {}, true, 0,
                       {string(u"CompanyName", u"Ex"), string(u"FileVersion", u"5.2.0.1")})});
   std::u16string text;
   ASSERT_TRUE(versionResourceText(bytes.data(), bytes.size(), u"FileVersion", &text));
   EXPECT_EQ(text, u"5.2.0.1");
   ASSERT_TRUE(versionResourceText(bytes.data(), bytes.size(), u"ProductName", &text));
-  EXPECT_EQ(text, u"Fax");
+  EXPECT_EQ(text, u"Fax9");
   EXPECT_FALSE(versionResourceText(bytes.data(), bytes.size(), u"Comments", &text));
 }
 
