@@ -139,8 +139,9 @@ std::string compareRuns(const Comparison& comparison, Tool tool,
   std::string nativeOut = native.out;
   // Each side names its own library: the Windows one its DLL's path, its
   // version and the convention that the first call showed.
-  if (tool == Tool::kFaxlist && !takeClientLibraryLine(&nativeOut).empty())
+  if (tool == Tool::kFaxlist && !takeClientLibraryLine(&nativeOut).empty()) {
     EXPECT_EQ(takeClientLibraryLine(&windowsOut), expectedWindowsClientLibraryLine());
+  }
   EXPECT_EQ(windowsOut, nativeOut);
   EXPECT_EQ(windows.err, "") << "the programs write nothing to standard error";
   // On POSIX the simulator's pause is traced; on Windows the program calls
