@@ -1,6 +1,7 @@
 // The program's wrappers of the client functions on 32-bit Windows, all but
 // the two that load and mark a fax (marking_calls_i686.cc): each calls the
 // DLL's function of the same name through the call thunk.
+#include "faxclient/compare_adapter.h"
 #include "faxclient/faxclient.h"
 #include "faxclient/library_call.h"
 
@@ -53,6 +54,12 @@ RFaxError RFaxGetFaxList(RFaxServerHandle server, const char* userId, int32_t mo
 }
 
 RFaxError RFaxListSort(RFaxListHandle list, RFaxCompareFunction compare) {
+  // Each sort decides afresh how the comparison returns: a caller that
+  // doesn't tell gets the exports' convention, __stdcall until a call has
+  // shown otherwise.
+  faxclientSortPop = -1;
+  faxclientExportsPop =
+      faxclient::libraryConvention().convention() == faxclient::Convention::kCdecl ? 0 : 8;
   return static_cast<RFaxError>(
       callLibrary("RFaxListSort", rfaxImported_RFaxListSort, list, compare));
 }

@@ -19,8 +19,10 @@
 // either convention and find out which one the DLL has; the declarations
 // below are then those plain functions of the program. An implementation of
 // the library (RFAX_IMPLEMENTATION: our simulator, the tests' DLLs) is built
-// in one convention: __stdcall, or __cdecl with RFAX_CDECL. Elsewhere each
-// platform has one convention.
+// in one convention: __stdcall, or __cdecl with RFAX_CDECL. Its comparison
+// has the functions' convention, unless RFAX_QSORT_CALLBACK declares it
+// __cdecl, as a library does that hands it to its C runtime's qsort.
+// Elsewhere each platform has one convention.
 #if defined(_WIN32) && !defined(_WIN64)
 #if defined(RFAX_IMPLEMENTATION)
 #define RFAX_CALL_THUNK 0
@@ -29,6 +31,11 @@
 #else
 #define RFAXAPI __stdcall
 #endif
+#if defined(RFAX_QSORT_CALLBACK)
+#define RFAXCALLBACK __cdecl
+#else
+#define RFAXCALLBACK RFAXAPI
+#endif
 #else
 #define RFAX_CALL_THUNK 1
 #define RFAXAPI
@@ -36,6 +43,7 @@
 #else
 #define RFAX_CALL_THUNK 0
 #define RFAXAPI
+#define RFAXCALLBACK
 #endif
 
 // Functions exported by our own implementation carry RFAX_EXPORT when it is
@@ -67,8 +75,8 @@ typedef int32_t RFaxError;
 typedef void (*RFaxCompareFunction)(void);
 #else
 // The comparison that RFaxListSort calls back: negative, zero or positive.
-typedef int32_t(RFAXAPI* RFaxCompareFunction)(const FaxListElement* left,
-                                              const FaxListElement* right);
+typedef int32_t(RFAXCALLBACK* RFaxCompareFunction)(const FaxListElement* left,
+                                                   const FaxListElement* right);
 #endif
 
 // The library's version: a UTC time stamp in seconds since the Unix epoch.

@@ -2,6 +2,7 @@
 // and selection walk, and the exit status.
 #include "faxlist/list_program.h"
 
+#include "faxlist/client_library.h"
 #include "faxlist/csv_file.h"
 #include "faxlist/fax_rows.h"
 #include "inkstamp/fax_selection.h"
@@ -63,6 +64,8 @@ int ListProgram::run(int argc, char** argv) {
   int status = startUserSession(request.host, request.user, output);
   if (status != kExitRan)
     return status;
+  printClientLibrary(output, findClientLibrary());
+  fprintf(output, "\n");
 
   if (request.marks.any()) {
     fprintf(output, "Marks inkstamp would send: ");

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 #include <stdint.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include <algorithm>
@@ -91,6 +92,15 @@ void FaxList::sort(RFaxCompareFunction compare) {
   const size_t count = elements_.size();
   if (count < 2)
     return;
+#if defined(RFAX_QSORT_CALLBACK)
+  // The test build of a library that lets its C runtime call the
+  // comparison back (__cdecl): qsort, not stable, so only for lists of
+  // distinct dates.
+  qsort(elements_.data(), count, sizeof(FaxListElement),
+        reinterpret_cast<int (*)(const void*, const void*)>(
+            reinterpret_cast<void (*)(void)>(compare)));
+  return;
+#endif
   // A bottom-up merge sort of indices: merging takes from the right run only
   // when its element compares strictly less, which keeps equal elements in
   // order, and every index stays within its runs whatever the comparison

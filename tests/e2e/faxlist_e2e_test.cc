@@ -133,6 +133,17 @@ std::string pathState(const std::string& path) {
   return state;
 }
 
+// After the session's lines, before the list: the library's resolved path,
+// and that it is our simulator.
+TEST_F(FaxlistTest, NamesTheClientLibraryItLoaded) {
+  ProgramRun listed = runFaxlistAgainst(store_, {"-s", "faxsrv", "-u", "alice", "APP0001A"});
+  ASSERT_EQ(listed.status(), 0) << listed.out();
+  const std::string line = "Client library: " + fs::canonical(INKSTAMP_CLIENT_LIBRARY).string() +
+                           " (InkStamp's simulator for tests, not the vendor's library)\n\n"
+                           "Retrieving fax list...\n";
+  EXPECT_NE(listed.out().find("\"\n\n" + line), std::string::npos) << listed.out();
+}
+
 TEST_F(FaxlistTest, RefusedTargetsStayAsTheyWereAndTheServerIsNotContacted) {
   makeOutFolder();
   std::string out = store_.dir() + "/out/";
