@@ -28,7 +28,7 @@ bool readListOption(int argc, char** argv, int* index, SelectionRequest* selecti
 // their marks.
 void printMarkOptionNames(FILE* stream) {
   const char* separator = "    ";
-  for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
+  for (const faxclient::MarkOption& named : faxclient::kMarkOptions) {
     fprintf(stream, "%s%s", separator, named.option);
     separator = ", ";
   }

@@ -1,5 +1,5 @@
-// The marking options as a preview takes them, through inkstamp's own option
-// table.
+// The marking options as a preview takes them, by inkstamp's own rules, and
+// their names in sending order, from the one mark table.
 #include "inkstamp/mark_options.h"
 
 #include "faxclient/client_values.h"
@@ -14,13 +14,10 @@ bool MarkOptions::take(const char* argument) {
 }
 
 void MarkOptions::printNames(FILE* stream) const {
-  // The named codes are listed in sending order, which the marking pass
-  // checks at compile time; each option's bit comes from the option table.
   const char* separator = "";
-  for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
-    MarkSet mark = 0;
-    if (takeMarkOption(named.option, &mark) && (marks_ & mark) != 0) {
-      fprintf(stream, "%s%s", separator, named.name);
+  for (const faxclient::MarkOption& row : faxclient::kMarkOptions) {
+    if ((marks_ & row.bit) != 0) {
+      fprintf(stream, "%s%s", separator, row.name);
       separator = ", ";
     }
   }

@@ -126,7 +126,7 @@ std::vector<std::string> randomMarks(Random& random) {
   std::vector<std::string> marks;
   int count = 1 + below(random, 3);
   for (int i = 0; i < count; ++i)
-    marks.push_back(faxclient::kMarkCodeNames[below(random, 13)].option);
+    marks.push_back(faxclient::kMarkOptions[below(random, 13)].option);
   if (below(random, 12) == 0)
     marks.insert(marks.end(), {"-mp", "-np"});
   return marks;
@@ -256,7 +256,7 @@ std::string sentMarks(const std::string& trace) {
       loaded = true;
     } else if (loaded && line.starts_with("InkStampFax(")) {
       int code = std::stoi(line.substr(line.rfind(", ") + 2));
-      for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
+      for (const faxclient::MarkOption& named : faxclient::kMarkOptions) {
         if (named.code == code)
           names += (names.empty() ? "" : ", ") + std::string(named.name);
       }
