@@ -28,6 +28,11 @@ struct ListRequest : SelectionRequest {
 // fax-ID) or kComplete.
 CommandLineOutcome readListCommandLine(int argc, char** argv, ListRequest* request);
 
+// How faxlist's option loop takes `argument` as the only argument: kHelp,
+// kTaken for any of its options (inkstamp's and -o), kNoValue for -s and -u,
+// kUnknown for no option.
+OptionTake takeListOptionAlone(const char* argument);
+
 // Prints faxlist's usage text on `stream`, without flushing.
 void printListUsage(FILE* stream);
 

@@ -2,15 +2,13 @@
 // their names in sending order, from the one mark table.
 #include "inkstamp/mark_options.h"
 
+#include <string.h>
+
 #include "faxclient/client_values.h"
 #include "inkstamp/mark_set.h"
 
-bool MarkOptions::take(const char* argument) {
-  MarkSet marks = marks_;
-  if (!takeMarkOption(argument, &marks))
-    return false;
-  marks_ = marks;
-  return true;
+OptionTake MarkOptions::take(const char* argument) {
+  return takeMarkOption(argument, &marks_);
 }
 
 void MarkOptions::printNames(FILE* stream) const {
@@ -19,6 +17,21 @@ void MarkOptions::printNames(FILE* stream) const {
     if ((marks_ & row.bit) != 0) {
       fprintf(stream, "%s%s", separator, row.name);
       separator = ", ";
+    }
+  }
+}
+
+void MarkOptions::printExcluders(FILE* stream, const char* argument) const {
+  MarkSet excludes = 0;
+  for (const faxclient::MarkOption& row : faxclient::kMarkOptions) {
+    if (strcmp(row.option, argument) == 0)
+      excludes = row.excludes;
+  }
+  const char* separator = "";
+  for (const faxclient::MarkOption& row : faxclient::kMarkOptions) {
+    if ((marks_ & excludes & row.bit) != 0) {
+      fprintf(stream, "%s%s", separator, row.option);
+      separator = " and ";
     }
   }
 }

@@ -3,14 +3,14 @@
 
 #include <string.h>
 
-bool takeMarkOption(const char* argument, MarkSet* marks) {
+OptionTake takeMarkOption(const char* argument, MarkSet* marks) {
   for (const faxclient::MarkOption& row : faxclient::kMarkOptions) {
     if (strcmp(argument, row.option) != 0)
       continue;
     if ((*marks & row.excludes) != 0)
-      return false;
+      return OptionTake::kExcluded;
     *marks |= row.bit;
-    return true;
+    return OptionTake::kTaken;
   }
-  return false;
+  return OptionTake::kUnknown;
 }

@@ -8,6 +8,7 @@
 #include <stdint.h>
 
 #include "faxclient/client_values.h"
+#include "inkstamp/shared_options.h"
 
 // The requested mark operations, one bit per marking option.
 using MarkSet = uint32_t;
@@ -45,8 +46,9 @@ enum : MarkSet {
   kMarkUser2Off = mark_set_detail::bitOf("-n2"),
 };
 
-// Takes the marking option `argument` into `marks`. False when it is no
-// marking option or one that a mark already in `marks` excludes.
-bool takeMarkOption(const char* argument, MarkSet* marks);
+// Takes the marking option `argument` into `marks`: kTaken, kUnknown when
+// it is no marking option, kExcluded when a mark already in `marks` excludes
+// it (then `marks` is left as it was).
+OptionTake takeMarkOption(const char* argument, MarkSet* marks);
 
 #endif  // INKSTAMP_INKSTAMP_MARK_SET_H_
