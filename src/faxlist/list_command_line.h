@@ -23,9 +23,9 @@ struct ListRequest : SelectionRequest {
   MarkOptions marks;
 };
 
-// Reads `argv[1]` to `argv[argc - 1]` into `request` and checks it: kUsage,
-// kMissingHost, kMissingUser, kMissingPatterns (marking options without a
-// fax-ID) or kComplete.
+// Reads `argv[1]` to `argv[argc - 1]` into `request` and checks it: kUsage
+// (with where and why in `request->refusal`), kMissingHost, kMissingUser,
+// kMissingPatterns (marking options without a fax-ID) or kComplete.
 CommandLineOutcome readListCommandLine(int argc, char** argv, ListRequest* request);
 
 // How faxlist's option loop takes `argument` as the only argument: kHelp,
