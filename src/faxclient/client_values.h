@@ -1,7 +1,7 @@
 // Values beyond the function declarations that the program, the simulator
 // library, the in-memory fake and the faxsim tool must agree on: the folder
 // selectors of RFaxGetFaxList, the mark codes of InkStampFax and the marking
-// option that sends each, the error codes that our two implementations of the
+// options that send them, the error codes that our two implementations of the
 // library return (the vendor documents no numbers of its own), and the API
 // version they report when nothing says otherwise. Each is defined here and
 // nowhere else.
@@ -35,28 +35,53 @@ enum MarkCode : uint16_t {
   kCodeUser2Off = 13,
 };
 
-// Each mark code with the program's marking option that sends it and a name
-// for people, in the order in which the program sends them.
-struct MarkCodeName {
+// The program's marking options, one row each, in the order in which the
+// program sends their marks to a fax: the option, a name for people, the code
+// it sends, its bit in the program's set of requested marks, and the bits of
+// the options that it can't go with. Every other table of marks (the option
+// rules, the sending order, the names that faxlist and faxsim show) is read
+// from this one.
+struct MarkOption {
   const char* option;
   const char* name;
   MarkCode code;
+  uint32_t bit;
+  uint32_t excludes;
 };
-inline constexpr MarkCodeName kMarkCodeNames[] = {
-    {"-mp", "printed", kCodePrinted},
-    {"-np", "not-printed", kCodeNotPrinted},
-    {"-mv", "viewed", kCodeViewed},
-    {"-nv", "not-viewed", kCodeNotViewed},
-    {"-ma", "approved", kCodeApproved},
-    {"-na", "not-approved", kCodeNotApproved},
-    {"-mb", "body-printed", kCodeBodyPrinted},
-    {"-mr", "released", kCodeReleased},
-    {"-nr", "held", kCodeHeld},
-    {"-m1", "user1-on", kCodeUser1On},
-    {"-n1", "user1-off", kCodeUser1Off},
-    {"-m2", "user2-on", kCodeUser2On},
-    {"-n2", "user2-off", kCodeUser2Off},
+// Printed and body printed may go together, and each excludes not printed;
+// every other mark excludes only its opposite. Body printed is sent after the
+// approval marks, not in bit order, and bit 0x0200 carries no mark.
+inline constexpr MarkOption kMarkOptions[] = {
+    {"-mp", "printed", kCodePrinted, 0x0001, 0x0002},
+    {"-np", "not-printed", kCodeNotPrinted, 0x0002, 0x0001 | 0x0100},
+    {"-mv", "viewed", kCodeViewed, 0x0004, 0x0008},
+    {"-nv", "not-viewed", kCodeNotViewed, 0x0008, 0x0004},
+    {"-ma", "approved", kCodeApproved, 0x0010, 0x0020},
+    {"-na", "not-approved", kCodeNotApproved, 0x0020, 0x0010},
+    {"-mb", "body-printed", kCodeBodyPrinted, 0x0100, 0x0002},
+    {"-mr", "released", kCodeReleased, 0x0040, 0x0080},
+    {"-nr", "held", kCodeHeld, 0x0080, 0x0040},
+    {"-m1", "user1-on", kCodeUser1On, 0x0400, 0x0800},
+    {"-n1", "user1-off", kCodeUser1Off, 0x0800, 0x0400},
+    {"-m2", "user2-on", kCodeUser2On, 0x1000, 0x2000},
+    {"-n2", "user2-off", kCodeUser2Off, 0x2000, 0x1000},
 };
+
+// The rows' bits are distinct single bits, and exclusion goes both ways, so
+// that the order in which two options are given never matters.
+constexpr bool markOptionsAreConsistent() {
+  for (const MarkOption& row : kMarkOptions) {
+    if (row.bit == 0 || (row.bit & (row.bit - 1)) != 0 || (row.excludes & row.bit) != 0)
+      return false;
+    for (const MarkOption& other : kMarkOptions) {
+      if (&other != &row && (other.bit == row.bit || ((row.excludes & other.bit) != 0) !=
+                                                         ((other.excludes & row.bit) != 0)))
+        return false;
+    }
+  }
+  return true;
+}
+static_assert(markOptionsAreConsistent());
 
 // Error codes of the simulator and the fake; RFaxStringRFaxErr gives the text.
 enum ErrorCode : int32_t {

@@ -9,7 +9,7 @@
 namespace {
 
 // Takes -o with its file name, or one of inkstamp's marking options.
-bool readListOption(int argc, char** argv, int* index, SelectionRequest* selection) {
+OptionTake readListOption(int argc, char** argv, int* index, SelectionRequest* selection) {
   ListRequest* request = static_cast<ListRequest*>(selection);
   if (strcmp(argv[*index], "-o") == 0) {
     // A trailing -o is a forgotten file name, which faxlist reports as
@@ -17,18 +17,20 @@ bool readListOption(int argc, char** argv, int* index, SelectionRequest* selecti
     request->csvNameMissing = !takeOptionValue(argc, argv, index, &request->csvPath);
     if (request->csvNameMissing)
       request->csvPath = nullptr;
-  } else if (!request->marks.take(argv[*index])) {
-    return false;
+  } else {
+    OptionTake take = request->marks.take(argv[*index]);
+    if (take != OptionTake::kTaken)
+      return take;
   }
   ++*index;
-  return true;
+  return OptionTake::kTaken;
 }
 
 // The marking options on one line, in the order in which inkstamp sends
 // their marks.
 void printMarkOptionNames(FILE* stream) {
   const char* separator = "    ";
-  for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
+  for (const faxclient::MarkOption& named : faxclient::kMarkOptions) {
     fprintf(stream, "%s%s", separator, named.option);
     separator = ", ";
   }
@@ -44,6 +46,11 @@ CommandLineOutcome readListCommandLine(int argc, char** argv, ListRequest* reque
       (request->firstPattern >= argc || argv[request->firstPattern] == nullptr))
     return CommandLineOutcome::kMissingPatterns;
   return outcome;
+}
+
+OptionTake takeListOptionAlone(const char* argument) {
+  ListRequest scratch;
+  return takeAlone(argument, readListOption, &scratch);
 }
 
 void printListUsage(FILE* stream) {

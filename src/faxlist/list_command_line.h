@@ -23,10 +23,15 @@ struct ListRequest : SelectionRequest {
   MarkOptions marks;
 };
 
-// Reads `argv[1]` to `argv[argc - 1]` into `request` and checks it: kUsage,
-// kMissingHost, kMissingUser, kMissingPatterns (marking options without a
-// fax-ID) or kComplete.
+// Reads `argv[1]` to `argv[argc - 1]` into `request` and checks it: kUsage
+// (with where and why in `request->refusal`), kMissingHost, kMissingUser,
+// kMissingPatterns (marking options without a fax-ID) or kComplete.
 CommandLineOutcome readListCommandLine(int argc, char** argv, ListRequest* request);
+
+// How faxlist's option loop takes `argument` as the only argument: kHelp,
+// kTaken for any of its options (inkstamp's and -o), kNoValue for -s and -u,
+// kUnknown for no option.
+OptionTake takeListOptionAlone(const char* argument);
 
 // Prints faxlist's usage text on `stream`, without flushing.
 void printListUsage(FILE* stream);

@@ -2,9 +2,13 @@
 // and selection walk, and the exit status.
 #include "faxlist/list_program.h"
 
+#include <vector>
+
 #include "faxlist/client_library.h"
+#include "faxlist/command_notes.h"
 #include "faxlist/csv_file.h"
 #include "faxlist/fax_rows.h"
+#include "faxlist/refusal_reason.h"
 #include "inkstamp/fax_selection.h"
 
 namespace {
@@ -12,8 +16,13 @@ namespace {
 // Shows each fax the walk selects as a table row and a CSV record.
 class FaxLister final : public SelectedFaxHandler {
  public:
-  FaxLister(FILE* output, CsvFile* csv, DirectionFilter directions)
-      : output_(output), csv_(csv), directions_(directions) {}
+  FaxLister(FILE* output, CsvFile* csv, DirectionFilter directions, char** patterns,
+            const int32_t* patternCounts)
+      : output_(output),
+        csv_(csv),
+        directions_(directions),
+        patterns_(patterns),
+        patternCounts_(patternCounts) {}
 
   void onSelected(const FaxListElement* fax, const SelectionTallies& tallies) override {
     if (tallies.selected == 1) {
@@ -25,19 +34,23 @@ class FaxLister final : public SelectedFaxHandler {
       csv_->writeRecord(fax);
   }
 
-  // inkstamp's summary without its marking counts.
+  // inkstamp's summary without its marking counts, then each pattern's.
   void onWalked(const SelectionTallies& tallies) override {
     fprintf(output_, "\n");
     fprintf(output_, "faxes:%d skipped:%d total:%d\n", tallies.selected, tallies.skipped,
             tallies.selected + tallies.skipped);
     printSelectionCounts(output_, tallies, directions_);
     fflush(output_);
+    if (patterns_ != nullptr)
+      printPatternCounts(output_, stderr, patterns_, patternCounts_);
   }
 
  private:
   FILE* output_;
   CsvFile* csv_;
   DirectionFilter directions_;
+  char** patterns_;
+  const int32_t* patternCounts_;
 };
 
 }  // namespace
@@ -46,7 +59,7 @@ int ListProgram::run(int argc, char** argv) {
   ListRequest request;
   CommandLineOutcome outcome = readListCommandLine(argc, argv, &request);
   if (outcome != CommandLineOutcome::kComplete)
-    return refuseCommandLine(outcome, printListUsage, output);
+    return refuseListCommandLine(outcome, request, argv, output);
 
   // A file that can't even be begun is reported before the server is
   // troubled; a run that stops in the session removes it again.
@@ -72,7 +85,8 @@ int ListProgram::run(int argc, char** argv) {
     request.marks.printNames(output);
     fprintf(output, "\n\n");
   }
-  bool listed = listFaxes(request, argv, csv.isOpen() ? &csv : nullptr);
+  printCommandWarnings(output, stderr, request, argv);
+  bool listed = listFaxes(request, argc, argv, csv.isOpen() ? &csv : nullptr);
   if (request.csvPath != nullptr) {
     if (!listed) {
       // A header alone would say that nothing was selected, and an older
@@ -92,7 +106,7 @@ int ListProgram::run(int argc, char** argv) {
   return status;
 }
 
-bool ListProgram::listFaxes(const ListRequest& request, char** argv, CsvFile* csv) {
+bool ListProgram::listFaxes(const ListRequest& request, int argc, char** argv, CsvFile* csv) {
   sortOrder = request.sortOrder;
   FaxSelection selection;
   selection.directions = request.directions;
@@ -100,6 +114,8 @@ bool ListProgram::listFaxes(const ListRequest& request, char** argv, CsvFile* cs
   selection.patterns =
       argv[request.firstPattern] != nullptr ? argv + request.firstPattern : nullptr;
   selection.mainFolderOnly = request.mainFolderOnly;
-  FaxLister lister(output, csv, request.directions);
+  std::vector<int32_t> patternCounts(request.firstPattern < argc ? argc - request.firstPattern : 1);
+  selection.patternCounts = patternCounts.data();
+  FaxLister lister(output, csv, request.directions, selection.patterns, patternCounts.data());
   return walkSelection(serverHandle, userId, selection, output, &lister);
 }

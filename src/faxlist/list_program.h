@@ -30,9 +30,9 @@ class ListProgram : public FaxProgram {
   FILE* output = nullptr;
 
  private:
-  // Lists the selected faxes as a table, and into `csv` when not null.
-  // False when the fax list could not be fetched.
-  bool listFaxes(const ListRequest& request, char** argv, CsvFile* csv);
+  // Lists the selected faxes as a table, and into `csv` when not null, and
+  // each pattern's count. False when the fax list could not be fetched.
+  bool listFaxes(const ListRequest& request, int argc, char** argv, CsvFile* csv);
 };
 
 #endif  // INKSTAMP_FAXLIST_LIST_PROGRAM_H_

@@ -58,7 +58,7 @@ bool readTarget(const Context& ctx, std::string_view operation, std::string* tar
 
 std::string markCodeList() {
   std::string list;
-  for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames)
+  for (const faxclient::MarkOption& named : faxclient::kMarkOptions)
     list += (list.empty() ? "" : ", ") + std::string(named.option) + " " + named.name + " " +
             std::to_string(named.code);
   return list;
@@ -70,7 +70,7 @@ bool readMarkCode(const Context& ctx, int64_t* code) {
   std::optional<std::string_view> text = ctx.args.value("--mark-code");
   if (!text)
     return true;
-  for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
+  for (const faxclient::MarkOption& named : faxclient::kMarkOptions) {
     if (*text == named.option || *text == named.name) {
       *code = named.code;
       return true;
@@ -80,7 +80,7 @@ bool readMarkCode(const Context& ctx, int64_t* code) {
   int64_t number = 0;
   bool isNumber = parseInteger(*text, 0, UINT16_MAX, &number, &error);
   if (isNumber) {
-    for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
+    for (const faxclient::MarkOption& named : faxclient::kMarkOptions) {
       if (number == named.code) {
         *code = number;
         return true;

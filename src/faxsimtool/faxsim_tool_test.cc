@@ -389,7 +389,7 @@ TEST_F(FaxsimToolTest, FaultsAreAddedListedAndCleared) {
     if (c != ' ' || !help.ends_with(' '))
       help += c;
   }
-  for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
+  for (const faxclient::MarkOption& named : faxclient::kMarkOptions) {
     std::string code = std::to_string(named.code);
     ok({"add-fault", "faxsrv", "mark", "7", "--mark-code", named.option});
     ok({"add-fault", "faxsrv", "mark", "7", "--mark-code", named.name});

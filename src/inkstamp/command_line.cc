@@ -7,11 +7,11 @@
 namespace {
 
 // Takes a marking option into the request's mark set.
-bool readMarkOption(int /*argc*/, char** argv, int* index, SelectionRequest* request) {
-  if (!takeMarkOption(argv[*index], &static_cast<RunRequest*>(request)->marks))
-    return false;
-  ++*index;
-  return true;
+OptionTake readMarkOption(int /*argc*/, char** argv, int* index, SelectionRequest* request) {
+  OptionTake take = takeMarkOption(argv[*index], &static_cast<RunRequest*>(request)->marks);
+  if (take == OptionTake::kTaken)
+    ++*index;
+  return take;
 }
 
 }  // namespace

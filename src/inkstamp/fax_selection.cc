@@ -12,14 +12,16 @@ namespace {
 
 const int32_t kFaxListMode = 1;
 
-bool matchesAnyPattern(const char* faxId, char** patterns) {
+// The index of the first of `patterns` that `faxId` matches, or -1; 0 when
+// there are no patterns, which select every fax.
+int32_t firstMatchingPattern(const char* faxId, char** patterns) {
   if (patterns == nullptr)
-    return true;
-  for (char** pattern = patterns; *pattern != nullptr; ++pattern) {
-    if (matchWildcard(faxId, *pattern))
-      return true;
+    return 0;
+  for (int32_t index = 0; patterns[index] != nullptr; ++index) {
+    if (matchWildcard(faxId, patterns[index]))
+      return index;
   }
-  return false;
+  return -1;
 }
 
 bool isReceived(uint32_t flags) {
@@ -88,12 +90,14 @@ bool walkSelection(RFaxServerHandle server, const char* userId, const FaxSelecti
   for (RFaxError result = RFaxListGetFirstElementPtr(list, &fax); result == 0 && fax != nullptr;
        result = RFaxListGetNextElementPtr(list, &fax)) {
     uint32_t flags = fax->flags;
-    if (!matchesAnyPattern(fax->faxId, selection.patterns) ||
-        !directionWanted(flags, selection.directions)) {
+    int32_t pattern = firstMatchingPattern(fax->faxId, selection.patterns);
+    if (pattern < 0 || !directionWanted(flags, selection.directions)) {
       ++tallies.skipped;
       continue;
     }
     countSelected(fax, &tallies);
+    if (selection.patternCounts != nullptr)
+      ++selection.patternCounts[pattern];
     handler->onSelected(fax, tallies);
   }
 

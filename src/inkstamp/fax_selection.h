@@ -30,6 +30,10 @@ struct FaxSelection {
   // wanted direction.
   char** patterns = nullptr;
   bool mainFolderOnly = true;
+  // When not null, one count for each pattern (one in all without
+  // patterns), raised for each selected fax under the first pattern that
+  // it matches.
+  int32_t* patternCounts = nullptr;
 };
 
 // What a walk counts. Every count but skipped is over the selected faxes.

@@ -1,27 +1,37 @@
-// The marking options as a preview takes them, through inkstamp's own option
-// table.
+// The marking options as a preview takes them, by inkstamp's own rules, and
+// their names in sending order, from the one mark table.
 #include "inkstamp/mark_options.h"
+
+#include <string.h>
 
 #include "faxclient/client_values.h"
 #include "inkstamp/mark_set.h"
 
-bool MarkOptions::take(const char* argument) {
-  MarkSet marks = marks_;
-  if (!takeMarkOption(argument, &marks))
-    return false;
-  marks_ = marks;
-  return true;
+OptionTake MarkOptions::take(const char* argument) {
+  return takeMarkOption(argument, &marks_);
 }
 
 void MarkOptions::printNames(FILE* stream) const {
-  // The named codes are listed in sending order, which the marking pass
-  // checks at compile time; each option's bit comes from the option table.
   const char* separator = "";
-  for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
-    MarkSet mark = 0;
-    if (takeMarkOption(named.option, &mark) && (marks_ & mark) != 0) {
-      fprintf(stream, "%s%s", separator, named.name);
+  for (const faxclient::MarkOption& row : faxclient::kMarkOptions) {
+    if ((marks_ & row.bit) != 0) {
+      fprintf(stream, "%s%s", separator, row.name);
       separator = ", ";
+    }
+  }
+}
+
+void MarkOptions::printExcluders(FILE* stream, const char* argument) const {
+  MarkSet excludes = 0;
+  for (const faxclient::MarkOption& row : faxclient::kMarkOptions) {
+    if (strcmp(row.option, argument) == 0)
+      excludes = row.excludes;
+  }
+  const char* separator = "";
+  for (const faxclient::MarkOption& row : faxclient::kMarkOptions) {
+    if ((marks_ & excludes & row.bit) != 0) {
+      fprintf(stream, "%s%s", separator, row.option);
+      separator = " and ";
     }
   }
 }

@@ -8,11 +8,13 @@
 #include <stdint.h>
 #include <stdio.h>
 
+#include "inkstamp/shared_options.h"
+
 class MarkOptions {
  public:
   // Takes `argument` when it is a marking option that the options taken so
-  // far allow, as inkstamp takes it. False when it is none or is refused.
-  bool take(const char* argument);
+  // far allow, as inkstamp takes it: kTaken, kUnknown or kExcluded.
+  OptionTake take(const char* argument);
 
   // Whether any marking option was taken.
   bool any() const { return marks_ != 0; }
@@ -20,6 +22,10 @@ class MarkOptions {
   // Prints the names of the marks taken, in the order in which inkstamp
   // sends them to each fax, separated by ", " ("printed, viewed").
   void printNames(FILE* stream) const;
+
+  // Prints the options taken so far that exclude the marking option
+  // `argument`, in sending order, joined by " and " ("-mp and -mb").
+  void printExcluders(FILE* stream, const char* argument) const;
 
  private:
   uint32_t marks_ = 0;  // inkstamp's mark bits

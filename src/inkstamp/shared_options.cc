@@ -27,18 +27,15 @@ bool isHelpKeyword(const char* argument) {
 }
 
 // Takes the shared option at `argv[*index]` into `request` and moves `*index`
-// past it and its value. False when it is no shared option or lacks its
-// value; `*isShared` tells which.
-bool takeSharedOption(int argc, char** argv, int* index, SelectionRequest* request,
-                      bool* isShared) {
+// past it and its value. kUnknown when it is no shared option.
+OptionTake takeSharedOption(int argc, char** argv, int* index, SelectionRequest* request) {
   const char* argument = argv[*index];
-  *isShared = true;
   if (strcmp(argument, "-a") == 0) {
     request->mainFolderOnly = false;
   } else if (strcmp(argument, "-s") == 0 || strcmp(argument, "-u") == 0) {
     // The value is taken whatever it holds, even "-?" or "".
     if (!takeOptionValue(argc, argv, index, argument[1] == 's' ? &request->host : &request->user))
-      return false;
+      return OptionTake::kNoValue;
   } else if (strcmp(argument, "-R") == 0) {
     request->directions |= kDirectionReceived;
   } else if (strcmp(argument, "-S") == 0) {
@@ -48,11 +45,20 @@ bool takeSharedOption(int argc, char** argv, int* index, SelectionRequest* reque
   } else if (strcmp(argument, "-tr") == 0) {
     request->sortOrder = kSortByDateReversed;
   } else {
-    *isShared = false;
-    return false;
+    return OptionTake::kUnknown;
   }
   ++*index;
-  return true;
+  return OptionTake::kTaken;
+}
+
+// How the loop takes the argument at `argv[*index]`, moving `*index` past
+// what it takes.
+OptionTake takeArgument(int argc, char** argv, int* index, SelectionRequest* request,
+                        OwnOptionReader readOwnOption) {
+  if (isHelpKeyword(argv[*index]))
+    return OptionTake::kHelp;
+  OptionTake take = takeSharedOption(argc, argv, index, request);
+  return take == OptionTake::kUnknown ? readOwnOption(argc, argv, index, request) : take;
 }
 
 }  // namespace
@@ -71,12 +77,12 @@ CommandLineOutcome readSharedOptions(int argc, char** argv, SelectionRequest* re
   // Options end at the first argument that does not begin with '-', the
   // empty one included; it and all after it are fax-ID patterns.
   while (index < argc && argv[index] != nullptr && argv[index][0] == '-') {
-    if (isHelpKeyword(argv[index]))
+    OptionTake take = takeArgument(argc, argv, &index, request, readOwnOption);
+    if (take != OptionTake::kTaken) {
+      request->refusal = take;
+      request->refusedArgument = index;
       return CommandLineOutcome::kUsage;
-    bool isShared = false;
-    if (!takeSharedOption(argc, argv, &index, request, &isShared) &&
-        (isShared || !readOwnOption(argc, argv, &index, request)))
-      return CommandLineOutcome::kUsage;
+    }
   }
   request->firstPattern = index;
 
@@ -87,6 +93,13 @@ CommandLineOutcome readSharedOptions(int argc, char** argv, SelectionRequest* re
   if (request->user == nullptr)
     return CommandLineOutcome::kMissingUser;
   return CommandLineOutcome::kComplete;
+}
+
+OptionTake takeAlone(const char* argument, OwnOptionReader readOwnOption,
+                     SelectionRequest* scratch) {
+  char* argv[] = {nullptr, const_cast<char*>(argument), nullptr};
+  int index = 1;
+  return takeArgument(2, argv, &index, scratch, readOwnOption);
 }
 
 void printSharedUsage(FILE* stream, const char* program, const char* operands, const char* verb,

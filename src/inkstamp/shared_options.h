@@ -27,6 +27,15 @@ enum : SortOrder {
   kSortByDateReversed = 2,  // -tr
 };
 
+// How the option loop took one argument.
+enum class OptionTake {
+  kTaken,     // taken, with its value when it has one
+  kUnknown,   // no option of the program's
+  kNoValue,   // an option that takes a value, with nothing after it
+  kExcluded,  // a marking option that one taken before excludes
+  kHelp,      // a help keyword
+};
+
 // What the options that every program on the session share ask for: the
 // server, the user, and which of the user's faxes in what order. The texts
 // are borrowed from the argument vector.
@@ -38,6 +47,10 @@ struct SelectionRequest {
   bool mainFolderOnly = true;
   // Index of the first fax-ID pattern, or the argument count when none.
   int32_t firstPattern = 1;
+  // When the loop stopped with kUsage: how it took the argument at which it
+  // stopped, and that argument's index, so that a preview can say why.
+  OptionTake refusal = OptionTake::kTaken;
+  int32_t refusedArgument = 0;
 };
 
 // What reading the command line came to, and so what to print before
@@ -53,19 +66,27 @@ enum class CommandLineOutcome {
 
 // Takes a program's own option at `argv[*index]` into `request` (the
 // program's request, derived from SelectionRequest) and moves `*index` past
-// it and its value. False when the option is unknown, refused or lacks its
-// value.
-using OwnOptionReader = bool (*)(int argc, char** argv, int* index, SelectionRequest* request);
+// it and its value when it is taken; says how it was taken.
+using OwnOptionReader = OptionTake (*)(int argc, char** argv, int* index,
+                                       SelectionRequest* request);
 
 // The option loop and the checks that the programs share. From `argv[1]` on,
 // while an argument begins with '-': a help keyword, in any letter case, ends
 // the loop with kUsage; -a, -s, -u, -R, -S, -t and -tr are taken into
 // `request`; any other option goes to `readOwnOption`, and one that it
-// refuses ends the loop with kUsage. Then `request->firstPattern` is set, a
-// direction filter of 0 becomes both directions, and a request without a
-// server or a user gives kMissingHost or kMissingUser.
+// refuses ends the loop with kUsage. On kUsage `request->refusal` and
+// `request->refusedArgument` say where and why the loop stopped. Then `request->firstPattern` is
+// set, a direction filter of 0 becomes both directions, and a request without a server or a user
+// gives kMissingHost or kMissingUser.
 CommandLineOutcome readSharedOptions(int argc, char** argv, SelectionRequest* request,
                                      OwnOptionReader readOwnOption);
+
+// How the loop would take `argument` on its own, as the first argument with
+// nothing after it: kHelp, kTaken for an option, kNoValue for an option that
+// takes a value, kUnknown for none. `scratch` is a request of the program's
+// type for `readOwnOption`, overwritten.
+OptionTake takeAlone(const char* argument, OwnOptionReader readOwnOption,
+                     SelectionRequest* scratch);
 
 // Takes the value of the option at `argv[*index]`: the next argument,
 // whatever it holds (even "-?" or ""), moving `*index` onto it. False when

@@ -2,8 +2,10 @@
 // command lines, marks included, faxlist given the same arguments lists
 // exactly the faxes, in exactly the order, that inkstamp then marks, names
 // the marks that inkstamp sends to each, its counts are inkstamp's, and its
-// calls are inkstamp's without the marking ones; a command line that inkstamp
-// refuses faxlist refuses with the same message.
+// calls are inkstamp's without the marking ones, and its patterns' counts add
+// up to the faxes it lists, each warning on standard error as well; a command
+// line that inkstamp refuses faxlist refuses with the same message, after a
+// line with the reason.
 //
 // Each store is made once (and cached) from a seeded generator and serves
 // many command lines: faxlist runs before inkstamp in each case, so both see
@@ -126,7 +128,7 @@ std::vector<std::string> randomMarks(Random& random) {
   std::vector<std::string> marks;
   int count = 1 + below(random, 3);
   for (int i = 0; i < count; ++i)
-    marks.push_back(faxclient::kMarkCodeNames[below(random, 13)].option);
+    marks.push_back(faxclient::kMarkOptions[below(random, 13)].option);
   if (below(random, 12) == 0)
     marks.insert(marks.end(), {"-mp", "-np"});
   return marks;
@@ -235,6 +237,27 @@ std::string refusal(const std::string& out) {
              : out.substr(from, usage - from);
 }
 
+// The sum of the "pattern P: N fax(es)" lines' counts, and faxlist's
+// warnings, which standard error repeats.
+int patternCountSum(const std::string& out) {
+  int sum = 0;
+  for (const std::string& line : linesOf(out)) {
+    size_t colon = line.rfind(": ");
+    if (line.starts_with("pattern ") && colon != std::string::npos)
+      sum += std::stoi(line.substr(colon + 2));
+  }
+  return sum;
+}
+
+std::string warnings(const std::string& out) {
+  std::string kept;
+  for (const std::string& line : linesOf(out)) {
+    if (line.starts_with("faxlist: warning: "))
+      kept += line + "\n";
+  }
+  return kept;
+}
+
 // The marks that faxlist names, and the names of the codes that inkstamp
 // sent to the first fax it marked.
 std::string namedMarks(const std::string& out) {
@@ -256,7 +279,7 @@ std::string sentMarks(const std::string& trace) {
       loaded = true;
     } else if (loaded && line.starts_with("InkStampFax(")) {
       int code = std::stoi(line.substr(line.rfind(", ") + 2));
-      for (const faxclient::MarkCodeName& named : faxclient::kMarkCodeNames) {
+      for (const faxclient::MarkOption& named : faxclient::kMarkOptions) {
         if (named.code == code)
           names += (names.empty() ? "" : ", ") + std::string(named.name);
       }
@@ -297,7 +320,10 @@ TEST_P(FaxlistSelectionTest, ListsExactlyWhatInkstampMarks) {
     ProgramRun marked = runAgainst(store, arguments);
     ASSERT_EQ(listed.status(), marked.status()) << listed.out() << marked.out();
     if (marked.status() == 255) {
-      EXPECT_EQ(refusal(listed.out()), refusal(marked.out()));
+      std::string listedRefusal = refusal(listed.out());
+      EXPECT_TRUE(listedRefusal.starts_with("faxlist: inkstamp would refuse this command: "))
+          << listedRefusal;
+      EXPECT_EQ(listedRefusal.substr(listedRefusal.find('\n') + 1), refusal(marked.out()));
       EXPECT_EQ(listed.trace, marked.trace);
       ++refusedCases;
       continue;
@@ -310,6 +336,8 @@ TEST_P(FaxlistSelectionTest, ListsExactlyWhatInkstampMarks) {
     EXPECT_EQ(counts.size(), 8u) << listed.out();
     EXPECT_EQ(counts, summaryCounts(marked.out()));
     EXPECT_EQ(listed.trace, withoutMarkingCalls(marked.trace));
+    EXPECT_EQ(patternCountSum(listed.out()), std::stoi(counts["faxes"])) << listed.out();
+    EXPECT_EQ(listed.process.err, warnings(listed.out()));
     EXPECT_EQ(callsOf(listed.trace, "RFaxLoadFax3") + callsOf(listed.trace, "InkStampFax"), "");
     if (!faxes.empty()) {
       EXPECT_EQ(namedMarks(listed.out()), sentMarks(marked.trace));
