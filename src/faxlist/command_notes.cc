@@ -6,19 +6,26 @@
 
 #include <initializer_list>
 
+#include "faxlist/same_destination.h"
+
 namespace {
 
-// One warning line on both streams; `output` is flushed first, so that where
-// both reach one terminal or file the lines keep their order.
+// One warning line on both streams, or once where both reach one terminal,
+// console or file, which would show it twice. `output` is flushed first, so
+// that where both reach one place the lines keep their order.
 void warn(FILE* output, FILE* errors, const char* format, ...) {
+  fflush(output);
+  bool once = sameDestination(output, errors);
   for (FILE* stream : {output, errors}) {
-    fflush(output);
     va_list arguments;
     va_start(arguments, format);
     fprintf(stream, "faxlist: warning: ");
     vfprintf(stream, format, arguments);
     va_end(arguments);
+    if (once)
+      break;
   }
+  fflush(output);
   fflush(errors);
 }
 

@@ -124,4 +124,17 @@ TEST(PatternCountsTest, EachPatternsCountAndAWarningForOneThatMatchedNothing) {
             "faxlist: warning: the pattern NOSUCH matched no fax\n");
 }
 
+// Both streams on one terminal or in one file (2>&1) would show each warning
+// twice: there it shows once, in its place among the other lines.
+TEST(PatternCountsTest, AWarningShowsOnceWhereBothStreamsReachOnePlace) {
+  CStringVector patterns({"APP*", "NOSUCH"});
+  const int32_t counts[] = {4, 0};
+  FILE* both = tmpfile();
+  printPatternCounts(both, both, patterns.vector(), counts);
+  EXPECT_EQ(support::readStream(both),
+            "pattern APP*: 4 faxes\n"
+            "faxlist: warning: the pattern NOSUCH matched no fax\n");
+  fclose(both);
+}
+
 }  // namespace
